@@ -1,0 +1,26 @@
+#pragma once
+// Number texts of the program: results with a fixed number of decimals and a decimal comma, and
+// the shortest round-trip form of a working number. Locale-independent.
+
+#include <string>
+#include <string_view>
+
+namespace toroglav {
+
+// Appends `value` like printf's "%.<decimals>f" but with a decimal comma and this rounding:
+// the value is first written with 17 significant digits, and that digit string is cut at the
+// requested place and rounded half up in magnitude (80.5 -> "81", -2.5 -> "-3",
+// 1.5624999999999996 with 3 decimals -> "1,562"). Non-finite values give "inf", "-inf", "nan".
+void AppendFixed(std::string& out, double value, int decimals);
+
+inline std::string FormatFixed(double value, int decimals) {
+    std::string out;
+    AppendFixed(out, value, decimals);
+    return out;
+}
+
+// The shortest text that reads back as the same double, with a decimal point: "84.0", "0.1",
+// "1e-05", "1e+16", "inf", "nan".
+std::string FormatShortest(double value);
+
+}  // namespace toroglav
