@@ -31,7 +31,11 @@ Scientific Split(const char* begin, const char* end) {
     const char* p = begin;
     for (; p != end && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9') s.digits[s.count++] = *p;
-    if (p != end) s.exponent = std::atoi(p + 1);
+    if (p != end) {
+        ++p;  // 'e'
+        if (p != end && *p == '+') ++p;
+        std::from_chars(p, end, s.exponent);  // the text has no terminating zero
+    }
     return s;
 }
 }  // namespace

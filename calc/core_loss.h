@@ -1,0 +1,43 @@
+#pragma once
+// Core loss and expected overheating from the ferrite's loss tables.
+//
+// Each material has a 4 x 5 table of specific loss (mW/cm3) at 0.05/0.1/0.2/0.4 T and
+// 25/50/100/200/400 kHz; a working point is interpolated as power laws in frequency along the two
+// neighbouring induction rows, then as a power law in induction between them. Beyond the last
+// row or column the last pair is extrapolated by the same laws, so no table is read outside.
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "cp1251.h"
+#include "design_record.h"
+
+namespace toroglav {
+
+inline constexpr std::string_view kNoLossDataWarning =
+    Cp1251<"Потери слишком велики.\nНет данных для расчета потерь!\nСнизте индукцию и(или) частоту!">;
+inline constexpr std::string_view kOverheatWarning =
+    Cp1251<"Ожидаемый перегрев сердечника более 50 градусов.\nСнизте индукцию и(или) частоту!">;
+
+struct CoreLoss {
+    double density = 0;  // mW/cm3
+    double loss = 0;     // W
+    bool hasData = true;
+    std::string_view warning;  // empty, or one of the two warnings above
+};
+
+// Loss at induction `induction` (T) and `frequency` (kHz) in a core of `volume` cm3.
+// Material 0 is N87, 1 is N27; any other index has no data and raises no warning.
+CoreLoss EstimateCoreLoss(std::int32_t material, double induction, double frequency,
+                          double volume);
+
+// The temperature-rise band for a specific loss, or an empty view when the band is unknown
+// (a loss that is not a number leaves the previous text in place).
+std::string_view OverheatBand(double density);
+
+// The calculation's core-loss step on the record: reads m_nMaterial, m_dInduction, m_dFrequency,
+// m_dCoreVolume; writes m_dLossDensity, m_dCoreLoss, m_strCoreLoss and m_strOverheat.
+void ComputeCoreLoss(DesignRecord& record, const std::function<void(std::string_view)>& warn);
+
+}  // namespace toroglav

@@ -1,0 +1,9 @@
+#include <string_view>
+#include <vector>
+
+#include "calculator_cli.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    return toroglav::cli::Run(args, stdout, stderr);
+}

@@ -1,0 +1,49 @@
+#include "record_listing.h"
+
+#include <variant>
+
+#include "calc/cp1251.h"
+#include "calc/result_format.h"
+
+namespace toroglav::cli {
+
+namespace {
+void AppendValue(std::string& out, std::int32_t option) { out += std::to_string(option); }
+void AppendValue(std::string& out, const Text& text) { out += Cp1251ToUtf8(text); }
+void AppendValue(std::string& out, const WorkingNumber& number) {
+    out += number ? FormatShortest(*number) : "unset";
+}
+
+void AppendLine(std::string& out, std::string_view name, int element, const auto& value) {
+    out += name;
+    if (element >= 0) {
+        out += '[';
+        out += static_cast<char>('1' + element);
+        out += ']';
+    }
+    out += '=';
+    AppendValue(out, value);
+    out += '\n';
+}
+}  // namespace
+
+std::string ListRecord(const DesignRecord& record) {
+    std::string out;
+    out.reserve(4096);
+    for (const RecordField& field : RecordFields()) {
+        std::visit(
+            [&](auto member) {
+                const auto& value = record.*member;
+                if constexpr (requires { value.size(); value[0]; } &&
+                              !std::is_same_v<std::decay_t<decltype(value)>, Text>) {
+                    for (int i = 0; i < kOutputCount; ++i) AppendLine(out, field.name, i, value[i]);
+                } else {
+                    AppendLine(out, field.name, -1, value);
+                }
+            },
+            field.member);
+    }
+    return out;
+}
+
+}  // namespace toroglav::cli
