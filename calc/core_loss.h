@@ -15,8 +15,8 @@
 
 namespace toroglav {
 
-inline constexpr std::string_view kNoLossDataWarning =
-    Cp1251<"Потери слишком велики.\nНет данных для расчета потерь!\nСнизте индукцию и(или) частоту!">;
+inline constexpr std::string_view kNoLossDataWarning = Cp1251<
+    "Потери слишком велики.\nНет данных для расчета потерь!\nСнизте индукцию и(или) частоту!">;
 inline constexpr std::string_view kOverheatWarning =
     Cp1251<"Ожидаемый перегрев сердечника более 50 градусов.\nСнизте индукцию и(или) частоту!">;
 
@@ -29,8 +29,7 @@ struct CoreLoss {
 
 // Loss at induction `induction` (T) and `frequency` (kHz) in a core of `volume` cm3.
 // Material 0 is N87, 1 is N27; any other index has no data and raises no warning.
-CoreLoss EstimateCoreLoss(std::int32_t material, double induction, double frequency,
-                          double volume);
+CoreLoss EstimateCoreLoss(std::int32_t material, double induction, double frequency, double volume);
 
 // The temperature-rise band for a specific loss, or an empty view when the band is unknown
 // (a loss that is not a number leaves the previous text in place).

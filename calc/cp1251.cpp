@@ -20,7 +20,8 @@ void AppendUtf8(std::string& out, char32_t code) {
 std::string Cp1251ToUtf8(std::string_view cp1251) {
     std::string out;
     out.reserve(cp1251.size() * 2);
-    for (const char byte : cp1251) AppendUtf8(out, Cp1251ToUnicode(static_cast<unsigned char>(byte)));
+    for (const char byte : cp1251)
+        AppendUtf8(out, Cp1251ToUnicode(static_cast<unsigned char>(byte)));
     return out;
 }
 

@@ -74,24 +74,27 @@ struct Utf8Literal {
     }
 };
 
-namespace detail {
-template <Utf8Literal Text>
-struct Cp1251Storage {
-    static constexpr auto encoded = [] {
-        struct Result {
-            std::array<char, sizeof(Text.bytes)> bytes{};
-            std::size_t size = 0;
-        } result;
-        const std::string_view utf8(Text.bytes, sizeof(Text.bytes) - 1);
-        for (std::size_t pos = 0; pos < utf8.size();)
-            result.bytes[result.size++] = UnicodeToCp1251(NextUtf8CodePoint(utf8, pos));
-        return result;
-    }();
+// The encoded bytes live inside the value itself (a variable template that pointed into another
+// template's storage trips a linker fault in some compilers).
+template <std::size_t N>
+struct Cp1251Text {
+    std::array<char, N> bytes{};
+    std::size_t size = 0;
+
+    constexpr std::string_view view() const { return {bytes.data(), size}; }
+    constexpr operator std::string_view() const { return view(); }
+    friend constexpr bool operator==(const Cp1251Text& a, std::string_view b) {
+        return a.view() == b;
+    }
 };
-}  // namespace detail
 
 template <Utf8Literal Text>
-inline constexpr std::string_view Cp1251{detail::Cp1251Storage<Text>::encoded.bytes.data(),
-                                         detail::Cp1251Storage<Text>::encoded.size};
+inline constexpr Cp1251Text<sizeof(Text.bytes)> Cp1251 = [] {
+    Cp1251Text<sizeof(Text.bytes)> result;
+    const std::string_view utf8(Text.bytes, sizeof(Text.bytes) - 1);
+    for (std::size_t pos = 0; pos < utf8.size();)
+        result.bytes[result.size++] = UnicodeToCp1251(NextUtf8CodePoint(utf8, pos));
+    return result;
+}();
 
 }  // namespace toroglav

@@ -30,14 +30,14 @@ struct DesignRecord {
     DesignRecord();
 
     // Option indices: the position of the chosen radio within its group.
-    std::int32_t m_nConverter = 1;     // 0 push-pull, 1 half-bridge, 2 bridge
-    std::int32_t m_nController = 0;    // 0 fixed maximum duty, 1 dead time
-    std::int32_t m_nSwitchDrop = 1;    // 0 saturation voltage, 1 Rds(on)
+    std::int32_t m_nConverter = 1;                          // 0 push-pull, 1 half-bridge, 2 bridge
+    std::int32_t m_nController = 0;                         // 0 fixed maximum duty, 1 dead time
+    std::int32_t m_nSwitchDrop = 1;                         // 0 saturation voltage, 1 Rds(on)
     std::array<std::int32_t, kOutputCount> m_nRectifier{};  // 0 unipolar, 1 bipolar, 2 bridge
-    std::int32_t m_nStabilization = 1;  // 0 no, 1 yes
-    std::int32_t m_nCoreType = 0;       // 0 ring, 1 E/EI, 2 ETD/ER, 3 other
-    std::int32_t m_nMaterial = 0;       // 0 N87, 1 N27
-    std::int32_t m_nSupplyKind = 0;     // 0 DC, 1 rectified mains
+    std::int32_t m_nStabilization = 1;                      // 0 no, 1 yes
+    std::int32_t m_nCoreType = 0;                           // 0 ring, 1 E/EI, 2 ETD/ER, 3 other
+    std::int32_t m_nMaterial = 0;                           // 0 N87, 1 N27
+    std::int32_t m_nSupplyKind = 0;                         // 0 DC, 1 rectified mains
 
     Text m_strDimD;
     Text m_strDimd;
@@ -97,10 +97,9 @@ struct DesignRecord {
 
 // One member of the record, by name, for front ends that address members generically.
 struct RecordField {
-    using Member = std::variant<std::int32_t DesignRecord::*, Text DesignRecord::*,
-                                WorkingNumber DesignRecord::*,
-                                std::array<std::int32_t, kOutputCount> DesignRecord::*,
-                                OutputTexts DesignRecord::*>;
+    using Member = std::variant<
+        std::int32_t DesignRecord::*, Text DesignRecord::*, WorkingNumber DesignRecord::*,
+        std::array<std::int32_t, kOutputCount> DesignRecord::*, OutputTexts DesignRecord::*>;
     std::string_view name;
     Member member;
     int optionCount = 0;  // number of radios in the group, for option indices

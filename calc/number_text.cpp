@@ -9,8 +9,12 @@
 namespace toroglav {
 
 namespace {
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t SkipSpace(std::string_view text) {
     std::size_t pos = 0;
@@ -47,8 +51,8 @@ double ParseNumberText(std::string_view text) {
 
     long exponentSign = 1;
     long exponentValue = 0;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E' || text[pos] == 'd' ||
-                              text[pos] == 'D')) {
+    if (pos < text.size() &&
+        (text[pos] == 'e' || text[pos] == 'E' || text[pos] == 'd' || text[pos] == 'D')) {
         std::size_t exp = pos + 1;
         const std::size_t exponentAt = prefix.size();
         put('e');
@@ -62,7 +66,8 @@ double ParseNumberText(std::string_view text) {
                 if (exponentValue < 100000) exponentValue = exponentValue * 10 + (text[exp] - '0');
             }
         } else {
-            prefix.resize(exponentAt);  // "12e" or "12e+" has no exponent: the number ends before the 'e'
+            prefix.resize(
+                exponentAt);  // "12e" or "12e+" has no exponent: the number ends before the 'e'
         }
     }
 

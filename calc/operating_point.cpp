@@ -45,9 +45,8 @@ OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in) {
         double loadPower = 0;
         for (int i = 0; i < kOutputCount; ++i) loadPower += in.outVoltage[i] * in.outCurrent[i];
         // A half-bridge puts half the supply on the primary, so its switch current doubles.
-        const double current = op.converter == Converter::HalfBridge
-                                   ? 2 * loadPower / op.supplyNom
-                                   : loadPower / op.supplyNom;
+        const double current = op.converter == Converter::HalfBridge ? 2 * loadPower / op.supplyNom
+                                                                     : loadPower / op.supplyNom;
         op.switchDrop = current * in.rdsOn;
         record.m_strUsat.clear();
         AppendFixed(record.m_strUsat, op.switchDrop, 3);
@@ -57,9 +56,12 @@ OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in) {
 
     auto effective = [&](double supply) {
         switch (op.converter) {
-            case Converter::PushPull: return supply - op.switchDrop;
-            case Converter::HalfBridge: return 0.5 * supply - op.switchDrop;
-            case Converter::Bridge: return supply - 2 * op.switchDrop;
+            case Converter::PushPull:
+                return supply - op.switchDrop;
+            case Converter::HalfBridge:
+                return 0.5 * supply - op.switchDrop;
+            case Converter::Bridge:
+                return supply - 2 * op.switchDrop;
         }
         return supply;
     };

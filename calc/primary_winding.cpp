@@ -42,11 +42,11 @@ Primary ComputePrimaryTurns(DesignRecord& record, const Inputs& in, const Operat
     return primary;
 }
 
-void ComputeInductanceAndWireAreas(DesignRecord& record, const Inputs& in,
-                                   const CoreGeometry& core, Primary& primary) {
+void ComputeInductanceAndWireAreas(DesignRecord& record, const Inputs& in, const CoreGeometry& core,
+                                   Primary& primary) {
     // mu0 = 4 pi 1e-7; Ae in mm2 and le in mm give mH.
-    primary.inductance =
-        in.permeability * 1.2566370614359173e-06 * primary.turns * primary.turns * core.ae / core.le;
+    primary.inductance = in.permeability * 1.2566370614359173e-06 * primary.turns * primary.turns *
+                         core.ae / core.le;
     record.m_strInductance.clear();
     if (0.1 > primary.inductance) {
         AppendFixed(record.m_strInductance, primary.inductance * 1000, 3);

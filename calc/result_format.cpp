@@ -45,8 +45,8 @@ void AppendFixed(std::string& out, double value, int decimals) {
     if (std::signbit(value)) out += '-';
 
     char text[40];
-    const auto written =
-        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, 16);
+    const auto written = std::to_chars(text, text + sizeof text, std::fabs(value),
+                                       std::chars_format::scientific, 16);
     Scientific s = Split(text, written.ptr);
 
     // Keep the digits down to 10^-decimals; `keep` may be negative (all digits dropped).
@@ -83,7 +83,8 @@ std::string FormatShortest(double value) {
     std::string out;
     if (AppendNonFinite(out, value)) return out;
     char text[40];
-    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+    const auto written =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
     const bool negative = value < 0 || std::signbit(value);
     Scientific s = Split(negative ? text + 1 : text, written.ptr);
     if (negative) out += '-';

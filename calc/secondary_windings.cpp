@@ -31,8 +31,8 @@ OutputShares ComputeOutputs(DesignRecord& record, const Inputs& in, OperatingPoi
         if (in.outVoltage[i] == 0) continue;  // output not in use
 
         const Rectifier kind = RectifierOf(record.m_nRectifier[i]);
-        const double drop = kind == Rectifier::Bridge ? in.diodeDrop[i] + in.diodeDrop[i]
-                                                      : in.diodeDrop[i];
+        const double drop =
+            kind == Rectifier::Bridge ? in.diodeDrop[i] + in.diodeDrop[i] : in.diodeDrop[i];
         const double winding = in.outVoltage[i] + drop;
 
         // With stabilization the turns must reach the voltage at minimum supply.
@@ -84,8 +84,7 @@ OutputShares ComputeOutputs(DesignRecord& record, const Inputs& in, OperatingPoi
                 break;
         }
 
-        const double strands =
-            StrandCount(rmsCurrent, in.currentDensity, primary.outWireArea[i]);
+        const double strands = StrandCount(rmsCurrent, in.currentDensity, primary.outWireArea[i]);
         record.m_strOutWire[i].clear();
         AppendWireText(record.m_strOutWire[i], in.wireOut[i], strands);
         share.copper = in.wireOut[i] * in.wireOut[i] * kPi * 0.25 * strands * turns;
@@ -97,8 +96,8 @@ OutputShares ComputeOutputs(DesignRecord& record, const Inputs& in, OperatingPoi
             SetFixed(record.m_strOutCurrentMin[i], minimumCurrent, 2);
         }
         // The choke that keeps its current continuous down to the minimum load.
-        const double choke = (drop + share.voltage) * 1000 * (0.5 - duty) / in.frequency /
-                             minimumCurrent;
+        const double choke =
+            (drop + share.voltage) * 1000 * (0.5 - duty) / in.frequency / minimumCurrent;
         SetFixed(record.m_strChoke[i], choke, 2);
     }
     return shares;

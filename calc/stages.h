@@ -17,7 +17,7 @@ struct Inputs {
     double inductionMax = 0;  // T
     double frequency = 0;     // kHz
     std::int32_t permeability = 0;
-    double usat = 0, rdsOn = 0;                       // V, Ohm
+    double usat = 0, rdsOn = 0;                          // V, Ohm
     double supplyMin = 0, supplyNom = 0, supplyMax = 0;  // V, as entered
     std::array<double, kOutputCount> outVoltage{}, outCurrent{}, outCurrentMin{};
     double wirePrimary = 0;  // mm
@@ -77,8 +77,8 @@ OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in);
 CoreGeometry ComputeCoreGeometry(DesignRecord& record, const Inputs& in);
 Primary ComputePrimaryTurns(DesignRecord& record, const Inputs& in, const OperatingPoint& op,
                             const CoreGeometry& core);
-void ComputeInductanceAndWireAreas(DesignRecord& record, const Inputs& in,
-                                   const CoreGeometry& core, Primary& primary);
+void ComputeInductanceAndWireAreas(DesignRecord& record, const Inputs& in, const CoreGeometry& core,
+                                   Primary& primary);
 OutputShares ComputeOutputs(DesignRecord& record, const Inputs& in, OperatingPoint& op,
                             const Primary& primary);
 void ComputePowerSummary(DesignRecord& record, const Inputs& in, const OperatingPoint& op,

@@ -72,7 +72,8 @@ int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) 
             return kExitFileError;
         }
         if (!loaded.Loaded()) {
-            Print(err, "toroglav-calc: " + name + ": " + ReadErrorMessage(loaded.read, name) + "\n");
+            Print(err,
+                  "toroglav-calc: " + name + ": " + ReadErrorMessage(loaded.read, name) + "\n");
             return kExitFileError;
         }
     }

@@ -81,9 +81,8 @@ bool ApplyAssignment(const Assignment& assignment, DesignRecord& record, std::st
             using Member = decltype(member);
             if constexpr (std::is_same_v<Member, std::int32_t DesignRecord::*>) {
                 return setOption(record.*member);
-            } else if constexpr (std::is_same_v<Member,
-                                                std::array<std::int32_t, kOutputCount>
-                                                    DesignRecord::*>) {
+            } else if constexpr (std::is_same_v<Member, std::array<std::int32_t, kOutputCount>
+                                                            DesignRecord::*>) {
                 return setOption((record.*member)[assignment.element]);
             } else if constexpr (std::is_same_v<Member, Text DesignRecord::*>) {
                 record.*member = text;

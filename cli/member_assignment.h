@@ -11,7 +11,7 @@ namespace toroglav::cli {
 
 struct Assignment {
     const RecordField* field = nullptr;
-    int element = -1;  // 0-based output index for arrays, -1 for single members
+    int element = -1;   // 0-based output index for arrays, -1 for single members
     std::string value;  // UTF-8, as given
 };
 

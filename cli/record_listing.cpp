@@ -8,8 +8,12 @@
 namespace toroglav::cli {
 
 namespace {
-void AppendValue(std::string& out, std::int32_t option) { out += std::to_string(option); }
-void AppendValue(std::string& out, const Text& text) { out += Cp1251ToUtf8(text); }
+void AppendValue(std::string& out, std::int32_t option) {
+    out += std::to_string(option);
+}
+void AppendValue(std::string& out, const Text& text) {
+    out += Cp1251ToUtf8(text);
+}
 void AppendValue(std::string& out, const WorkingNumber& number) {
     out += number ? FormatShortest(*number) : "unset";
 }
@@ -34,7 +38,10 @@ std::string ListRecord(const DesignRecord& record) {
         std::visit(
             [&](auto member) {
                 const auto& value = record.*member;
-                if constexpr (requires { value.size(); value[0]; } &&
+                if constexpr (requires {
+                                  value.size();
+                                  value[0];
+                              } &&
                               !std::is_same_v<std::decay_t<decltype(value)>, Text>) {
                     for (int i = 0; i < kOutputCount; ++i) AppendLine(out, field.name, i, value[i]);
                 } else {

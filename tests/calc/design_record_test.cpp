@@ -1,0 +1,52 @@
+#include "calc/design_record.h"
+
+#include <gtest/gtest.h>
+
+#include "calc/cp1251.h"
+
+namespace toroglav {
+namespace {
+
+TEST(DesignRecord, NewRecordHoldsTheDefaults) {
+    const DesignRecord r;
+    EXPECT_EQ(r.m_nConverter, 1);
+    EXPECT_EQ(r.m_nSwitchDrop, 1);
+    EXPECT_EQ(r.m_nStabilization, 1);
+    for (std::int32_t option : {r.m_nController, r.m_nCoreType, r.m_nMaterial, r.m_nSupplyKind})
+        EXPECT_EQ(option, 0);
+    for (std::int32_t rectifier : r.m_nRectifier) EXPECT_EQ(rectifier, 0);
+    EXPECT_EQ(r.m_strOutVoltage, (OutputTexts{"17", "", "", "", ""}));
+    EXPECT_EQ(r.m_strOutCurrent, (OutputTexts{"10", "", "", "", ""}));
+    EXPECT_EQ(r.m_strOutCurrentMin, (OutputTexts{"1", "", "", "", ""}));
+    EXPECT_EQ(r.m_strDiodeDrop, (OutputTexts{"0,6", "0,6", "0,6", "0,6", "0,6"}));
+    EXPECT_EQ(r.m_strDimHs, "");
+    EXPECT_EQ(r.m_strDimL, "");
+    EXPECT_EQ(r.m_strDimho, "0");
+    EXPECT_EQ(r.m_strInductionMax, "0,2");
+    EXPECT_EQ(r.m_strInductanceUnit, Cp1251<"мГн">);
+    EXPECT_EQ(r.m_strPrimaryTurns, "");
+    EXPECT_EQ(r.m_strOutTurns, OutputTexts{});
+    EXPECT_FALSE(r.m_dInduction.has_value());
+    EXPECT_FALSE(r.m_dCoreLoss.has_value());
+}
+
+TEST(RecordFields, ListsSixtyMembersWithUniqueNames) {
+    const auto fields = RecordFields();
+    ASSERT_EQ(fields.size(), 60u);
+    EXPECT_EQ(fields.front().name, "m_nConverter");
+    EXPECT_EQ(fields[12].name, "m_dCoreVolume");
+    EXPECT_EQ(fields.back().name, "m_dCoreLoss");
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        for (std::size_t j = i + 1; j < fields.size(); ++j)
+            EXPECT_NE(fields[i].name, fields[j].name);
+}
+
+TEST(RecordFields, AddressesTheNamedMember) {
+    DesignRecord r;
+    for (const RecordField& field : RecordFields())
+        if (field.name == "m_strFrequency") r.*std::get<Text DesignRecord::*>(field.member) = "64";
+    EXPECT_EQ(r.m_strFrequency, "64");
+}
+
+}  // namespace
+}  // namespace toroglav

@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "cli_runner.h"
+
+namespace toroglav::cli {
+namespace {
+
+std::string Member(const std::string& listing, const std::string& name) {
+    const std::string key = "\n" + name + "=";
+    const std::size_t at = ("\n" + listing).find(key);
+    if (at == std::string::npos) return "<missing>";
+    const std::size_t start = at + key.size() - 1;
+    return listing.substr(start, listing.find('\n', start) - start);
+}
+
+TEST(CalculatorCli, DefaultDesign) {
+    const CliResult r = RunCli({});
+    ASSERT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(r.out.starts_with("m_nConverter=1\nm_nController=0\n"));
+    EXPECT_EQ(Member(r.out, "m_strPrimaryTurns"), "80 (80,49)");
+    EXPECT_EQ(Member(r.out, "m_strInductionRange"), "0,154; 0,178; 0,201");
+    EXPECT_EQ(Member(r.out, "m_strInductance"), "12,997");
+    EXPECT_EQ(Member(r.out, "m_strInductanceUnit"), "мГн");
+    EXPECT_EQ(Member(r.out, "m_strOutTurns[1]"), "13 + 13(12,04)");
+    EXPECT_EQ(Member(r.out, "m_strOutTurns[2]"), "");
+    EXPECT_EQ(Member(r.out, "m_strCoreLoss"), "0,78");
+    EXPECT_EQ(Member(r.out, "m_dInduction"), "0.17754608585858586");
+    EXPECT_EQ(Member(r.out, "m_dFrequency"), "32.0");
+    EXPECT_TRUE(r.out.ends_with("m_dCoreLoss=0.7778155583075217\n"));
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 48 + 12 * 5);  // arrays per output
+}
+
+TEST(CalculatorCli, SetsApplyInOrderAndTakeUtf8) {
+    const CliResult r =
+        RunCli({"--set", "m_nConverter=0", "--set", "m_strOutVoltage[2]=5", "--set",
+                "m_strOutCurrent[2]=2", "--set", "m_strOutVoltage[2]=0", "--set", "m_strDimHs=Ш≈"});
+    ASSERT_EQ(r.exitCode, kExitOk) << r.err;
+    EXPECT_EQ(Member(r.out, "m_nConverter"), "0");
+    EXPECT_EQ(Member(r.out, "m_strPrimaryTurns"), "161 + 161 (160,98)");
+    EXPECT_EQ(Member(r.out, "m_strOutVoltage[2]"), "0");
+    EXPECT_EQ(Member(r.out, "m_strOutTurns[2]"), "");
+    EXPECT_EQ(Member(r.out, "m_strDimHs"), "Ш?");  // no cp1251 form for the second character
+}
+
+TEST(CalculatorCli, WarningsGoToStandardErrorOnOneLine) {
+    const CliResult r = RunCli({"--set", "m_strFrequency=100"});
+    EXPECT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(r.err,
+              "Внимание! Ожидаемый перегрев сердечника более 50 градусов. Снизте индукцию и(или) "
+              "частоту!\n");
+    EXPECT_EQ(Member(r.out, "m_strOverheat"), "50 - 55");
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* mentions;
+};
+
+class UsageErrorTest : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageErrorTest, ExitsTwoNamingTheArgument) {
+    const CliResult r = RunCli(GetParam().args);
+    EXPECT_EQ(r.exitCode, kExitUsage);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find(GetParam().mentions), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("usage: toroglav-calc"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, UsageErrorTest,
+    testing::Values(
+        UsageCase{"UnknownMember", {"--set", "m_strColour=red"}, "m_strColour"},
+        UsageCase{"MissingEquals", {"--set", "m_strFrequency"}, "m_strFrequency"},
+        UsageCase{"MissingAssignment", {"--set"}, "--set"},
+        UsageCase{"OptionOutOfRange", {"--set", "m_nConverter=3"}, "m_nConverter"},
+        UsageCase{"OptionNegative", {"--set", "m_nCoreType=-1"}, "m_nCoreType"},
+        UsageCase{"OptionNotWhole", {"--set", "m_nMaterial=1,0"}, "m_nMaterial"},
+        UsageCase{"OptionEmpty", {"--set", "m_nMaterial="}, "m_nMaterial"},
+        UsageCase{"RectifierOutOfRange", {"--set", "m_nRectifier[3]=3"}, "m_nRectifier"},
+        UsageCase{"OutputZero", {"--set", "m_strOutVoltage[0]=5"}, "m_strOutVoltage[0]"},
+        UsageCase{"OutputSix", {"--set", "m_strOutVoltage[6]=5"}, "m_strOutVoltage[6]"},
+        UsageCase{"ArrayWithoutOutput", {"--set", "m_strOutVoltage=5"}, "m_strOutVoltage"},
+        UsageCase{"ScalarWithOutput", {"--set", "m_strFrequency[1]=5"}, "m_strFrequency"},
+        UsageCase{"WorkingNumber", {"--set", "m_dInduction=0.1"}, "m_dInduction"},
+        UsageCase{"UnknownFlag", {"--verbose"}, "--verbose"},
+        UsageCase{"TwoDesignFiles", {"a.sav", "b.sav"}, "b.sav"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(CalculatorCli, HelpPrintsUsage) {
+    const CliResult r = RunCli({"--help"});
+    EXPECT_EQ(r.exitCode, kExitOk);
+    EXPECT_TRUE(r.out.starts_with("usage: toroglav-calc [DESIGN.sav] [--set NAME=TEXT]..."));
+}
+
+class DesignFileErrorTest : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ =
+            std::filesystem::temp_directory_path() / ("toroglav-cli-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        return (dir_ / name).string();
+    }
+    std::filesystem::path dir_;
+};
+
+TEST_F(DesignFileErrorTest, MissingFileExitsOne) {
+    const std::string path = (dir_ / "absent.sav").string();
+    const CliResult r = RunCli({path});
+    EXPECT_EQ(r.exitCode, kExitFileError);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find(path), std::string::npos);
+}
+
+TEST_F(DesignFileErrorTest, TruncatedFileReportsEndOfFile) {
+    const std::string path = Write("short.sav", std::string(10, '\0'));
+    const CliResult r = RunCli({path});
+    EXPECT_EQ(r.exitCode, kExitFileError);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("An attempt was made to access " + path + " past its end."),
+              std::string::npos)
+        << r.err;
+}
+
+TEST_F(DesignFileErrorTest, HugeEightByteLengthIsAnArchiveError) {
+    std::string bytes(48, '\0');
+    bytes += std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 7) + std::string(8, '\xFF');
+    const std::string path = Write("huge.sav", bytes);
+    const CliResult r = RunCli({path});
+    EXPECT_EQ(r.exitCode, kExitFileError);
+    EXPECT_NE(r.err.find("An unknown error occurred while accessing " + path + "."),
+              std::string::npos)
+        << r.err;
+}
+
+TEST_F(DesignFileErrorTest, SetsApplyOverTheFile) {
+    const std::string golden = std::string(TOROGLAV_GOLDEN_DIR) + "/golden_01.sav";
+    const CliResult r = RunCli({golden, "--set", "m_strFrequency=42"});
+    ASSERT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(Member(r.out, "m_strDimD"), "57.0");  // from the file
+    EXPECT_EQ(Member(r.out, "m_strFrequency"), "42");
+}
+
+TEST(CalculatorProgram, RunsAsAProcess) {
+    std::FILE* pipe = popen(TOROGLAV_CALC_PROGRAM " --set m_nCoreType=9 2>&1; echo rc=$?", "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    pclose(pipe);
+    EXPECT_NE(output.find("m_nCoreType"), std::string::npos);
+    EXPECT_TRUE(output.ends_with("rc=2\n")) << output;
+}
+
+// Real designs of every core type and converter: the numbers an engineer would expect.
+struct RealDesign {
+    const char* name;
+    std::vector<std::string> sets;
+    int minTurns, maxTurns;  // primary turns (one half for push-pull)
+    double outputVolts;      // wanted voltage of output 1
+    double above;            // how far whole turns may lift it without regulation, as a fraction
+};
+
+class RealDesignTest : public testing::TestWithParam<RealDesign> {};
+
+TEST_P(RealDesignTest, GivesPlausibleResults) {
+    std::vector<std::string> args;
+    for (const std::string& set : GetParam().sets) {
+        args.push_back("--set");
+        args.push_back(set);
+    }
+    const CliResult r = RunCli(args);
+    ASSERT_EQ(r.exitCode, kExitOk) << r.err;
+    const int turns = std::stoi(Member(r.out, "m_strPrimaryTurns"));
+    EXPECT_GE(turns, GetParam().minTurns);
+    EXPECT_LE(turns, GetParam().maxTurns);
+    auto number = [&](const std::string& name) {
+        std::string text = Member(r.out, name);
+        std::replace(text.begin(), text.end(), ',', '.');
+        return std::stod(text);
+    };
+    const double volts = number("m_strOutVnom[1]");
+    EXPECT_GE(volts, GetParam().outputVolts * 0.99);
+    EXPECT_LE(volts, GetParam().outputVolts * (1 + GetParam().above));
+    const double efficiency = number("m_strEfficiency");
+    EXPECT_GT(efficiency, 85);
+    EXPECT_LT(efficiency, 100);
+    EXPECT_GT(number("m_strPowerOverall"), number("m_strPowerLoad"));
+    EXPECT_GT(number("m_strChoke[1]"), 0);
+    EXPECT_LT(number("m_strCoreLoss"), 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, RealDesignTest,
+    testing::Values(
+        RealDesign{
+            "RingHalfBridgeMains",
+            {"m_nSupplyKind=1", "m_strSupplyMin=198", "m_strSupplyNom=220", "m_strSupplyMax=242",
+             "m_strOutVoltage[1]=24", "m_strOutCurrent[1]=5", "m_strFrequency=50"},
+            30,
+            80,
+            24,
+            0.01},
+        RealDesign{"EPushPull12V",
+                   {"m_nConverter=0", "m_nCoreType=1", "m_strDimD=12", "m_strDimd=42",
+                    "m_strDimh=30", "m_strDimho=15", "m_strDimHs=21", "m_strDimL=15",
+                    "m_strSupplyMin=11", "m_strSupplyNom=12", "m_strSupplyMax=14",
+                    "m_nSwitchDrop=1", "m_strOutVoltage[1]=30", "m_strOutCurrent[1]=3",
+                    "m_strOutCurrentMin[1]=0,3", "m_strFrequency=40", "m_nStabilization=1"},
+                   2,
+                   8,
+                   30,
+                   0.01},
+        RealDesign{"EtdBridge",
+                   {"m_nConverter=2", "m_nCoreType=2", "m_strDimD=11,1", "m_strDimd=34,2",
+                    "m_strDimh=25,6", "m_strDimho=11,8", "m_strDimHs=17,3", "m_strSupplyMin=300",
+                    "m_strSupplyNom=310", "m_strSupplyMax=350", "m_strOutVoltage[1]=12",
+                    "m_strOutCurrent[1]=15", "m_strFrequency=60", "m_nRectifier[1]=2",
+                    "m_nStabilization=0"},
+                   40,
+                   120,
+                   12,
+                   0.2},  // 4 turns where 3.55 were wanted
+        RealDesign{
+            "OtherCoreDeadTimeN27",
+            {"m_nCoreType=3", "m_strDimD=97", "m_strDimd=78", "m_strDimh=160", "m_strDimho=7,6",
+             "m_nController=1", "m_strDeadTime=0,8", "m_nMaterial=1", "m_strFrequency=40",
+             "m_strOutVoltage[1]=48", "m_strOutCurrent[1]=2", "m_strOutCurrentMin[1]=0,2"},
+            40,
+            200,
+            48,
+            0.01}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace toroglav::cli
