@@ -1,0 +1,105 @@
+#pragma once
+// Numeric identifiers of the main window's controls and menu commands. Every control with an
+// identifier can be looked up by it (CToroglavDlg::control); radio buttons are listed per group
+// in group order, so a button's position in its list is the option value it stands for.
+
+#include <array>
+
+#include "calc/design_record.h"
+
+namespace toroglav::ui::ids {
+
+using PerOutput = std::array<int, kOutputCount>;  // element k belongs to output k + 1
+
+// Command buttons.
+inline constexpr int kCalculate = 1;
+inline constexpr int kExit = 2;
+inline constexpr int kSaveDesign = 3;
+inline constexpr int kLoadDesign = 4;
+inline constexpr int kSaveReport = 5;
+
+// Menu commands.
+inline constexpr int kShowSchemes = 32774;
+inline constexpr int kAbout = 57664;
+inline constexpr int kHelp = 57670;
+
+// Radio groups, group order.
+inline constexpr std::array kConverter = {1056, 1057, 1058};
+inline constexpr std::array kController = {1074, 1075};
+inline constexpr std::array kSwitchDrop = {1129, 1130};
+inline constexpr std::array<std::array<int, 3>, kOutputCount> kRectifier = {{
+    {1059, 1060, 1061},
+    {1068, 1069, 1070},
+    {1071, 1072, 1073},
+    {1076, 1077, 1078},
+    {1084, 1085, 1086},
+}};
+inline constexpr std::array kStabilization = {1080, 1081};
+inline constexpr std::array kCoreType = {1082, 1062, 1099, 1101};
+inline constexpr std::array kMaterial = {1126, 1127};
+inline constexpr std::array kSupplyKind = {1095, 1096};
+
+// Input edits.
+inline constexpr int kUsat = 1000;
+inline constexpr int kInductionMax = 1001;
+inline constexpr int kPermeability = 1002;
+inline constexpr int kFrequency = 1003;
+inline constexpr int kDimD = 1004;
+inline constexpr int kDimd = 1005;
+inline constexpr int kDimh = 1006;
+inline constexpr int kSupplyMin = 1007;
+inline constexpr int kDimho = 1008;
+inline constexpr int kSupplyMax = 1009;
+inline constexpr int kDutyMax = 1013;
+inline constexpr int kWirePrimary = 1014;
+inline constexpr int kDeadTime = 1026;
+inline constexpr int kCurrentDensity = 1038;
+inline constexpr int kWindowFill = 1047;
+inline constexpr int kDimHs = 1103;
+inline constexpr int kDimL = 1105;
+inline constexpr int kSupplyNom = 1108;
+inline constexpr int kRdsOn = 1128;
+inline constexpr PerOutput kOutVoltage = {1010, 1011, 1012, 1048, 1055};
+inline constexpr PerOutput kOutCurrent = {1015, 1016, 1017, 1049, 1066};
+inline constexpr PerOutput kOutCurrentMin = {1107, 1110, 1116, 1117, 1118};
+inline constexpr PerOutput kDiodeDrop = {1025, 1027, 1029, 1053, 1079};
+inline constexpr PerOutput kWireOut = {1018, 1019, 1022, 1054, 1083};
+
+// Result fields.
+inline constexpr int kAe = 1020;
+inline constexpr int kSo = 1021;
+inline constexpr int kPowerOverall = 1023;
+inline constexpr int kPowerLoad = 1024;
+inline constexpr int kMagnetizingCurrent = 1028;
+inline constexpr int kPrimaryCurrentPeak = 1030;
+inline constexpr int kPrimaryTurns = 1031;
+inline constexpr int kInductance = 1032;
+inline constexpr int kPrimaryWire = 1033;
+inline constexpr int kSkinDiameter = 1036;
+inline constexpr int kWindowFillResult = 1045;
+inline constexpr int kInductionRange = 1046;
+inline constexpr int kInductanceUnit = 1100;
+inline constexpr int kCoreLoss = 1102;
+inline constexpr int kOverheat = 1125;
+inline constexpr int kSupplyCurrent = 1131;
+inline constexpr int kEfficiency = 1132;
+inline constexpr PerOutput kOutTurns = {1034, 1039, 1041, 1087, 1088};
+inline constexpr PerOutput kOutWire = {1035, 1040, 1042, 1089, 1090};
+inline constexpr PerOutput kOutVmin = {1037, 1043, 1044, 1091, 1092};
+inline constexpr PerOutput kOutVnom = {1111, 1112, 1113, 1114, 1115};
+inline constexpr PerOutput kOutVmax = {1050, 1051, 1052, 1093, 1094};
+inline constexpr PerOutput kChoke = {1120, 1121, 1122, 1123, 1124};
+
+// Labels renamed with the core type: first row over D, d, h; second row over Hs, ho, L.
+inline constexpr int kLabelDimD = 1063;
+inline constexpr int kLabelDimd = 1064;
+inline constexpr int kLabelDimh = 1065;
+inline constexpr int kLabelDimHs = 1104;
+inline constexpr int kLabelDimho = 1067;
+inline constexpr int kLabelDimL = 1106;
+// The same six labels in the order they are renamed, matching CoreView::captions.
+inline constexpr std::array kDimensionLabels = {kLabelDimD,  kLabelDimd,  kLabelDimh,
+                                                kLabelDimho, kLabelDimHs, kLabelDimL};
+inline constexpr int kChokeHeading = 1119;
+
+}  // namespace toroglav::ui::ids

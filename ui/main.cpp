@@ -1,0 +1,12 @@
+// Тороглав: the pulse transformer calculator. The process lives as long as its window.
+
+#include <QApplication>
+
+#include "ui/toroglav_dlg.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    toroglav::ui::CToroglavDlg dialog;
+    dialog.exec();
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The program's drawings are SVG resources, rendered when needed: nothing is kept between paints.
+
+#include <QIcon>
+#include <QStringView>
+
+class QPainter;
+class QRect;
+
+namespace toroglav::ui {
+
+// Renders the SVG resource into `target`.
+void DrawPicture(QPainter& painter, QStringView resource, const QRect& target);
+
+// The program's icon (resource 128) at the usual icon sizes.
+QIcon ProgramIcon();
+
+}  // namespace toroglav::ui

@@ -1,0 +1,139 @@
+#include "ui/toroglav_dlg.h"
+
+#include <QAbstractButton>
+#include <QLayout>
+#include <QLineEdit>
+
+#include "calc/calculation.h"
+#include "ui/control_ids.h"
+#include "ui/data_exchange.h"
+#include "ui/pictures.h"
+#include "ui/qstring_cp1251.h"
+
+// The resources live in a static library, so they are registered explicitly.
+static void RegisterResources() {
+    Q_INIT_RESOURCE(toroglav);
+}
+
+namespace toroglav::ui {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Gives every nested layout its geometry now, parents first, so positions of controls are known
+// before the window is shown.
+void SettleLayouts(QWidget& widget) {
+    if (QLayout* layout = widget.layout()) layout->activate();
+    for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        SettleLayouts(*child);
+}
+
+}  // namespace
+
+CToroglavDlg::CToroglavDlg(std::unique_ptr<MessageService> messages)
+    : m_messages(messages ? std::move(messages) : std::make_unique<MessageBoxService>()) {
+    RegisterResources();
+    setWindowTitle(u"Расчет импульсного трансформатора двухтактного преобразователя"_s);
+    // Minimise and close, no maximise; the size is fixed by the layout.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    m_form = BuildMainForm(*this);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_editDimho = m_form.as<QLineEdit>(ids::kDimho);
+    m_editDimHs = m_form.as<QLineEdit>(ids::kDimHs);
+    m_editDimL = m_form.as<QLineEdit>(ids::kDimL);
+    m_editDeadTime = m_form.as<QLineEdit>(ids::kDeadTime);
+    m_editDutyMax = m_form.as<QLineEdit>(ids::kDutyMax);
+    m_editRdsOn = m_form.as<QLineEdit>(ids::kRdsOn);
+    m_editUsat = m_form.as<QLineEdit>(ids::kUsat);
+    ConnectCommands();
+    m_hIcon = ProgramIcon();
+}
+
+CToroglavDlg::~CToroglavDlg() = default;
+
+void CToroglavDlg::ConnectCommands() {
+    // Buttons and radios with a handler; the other radios reach the record at the next take.
+    struct Click {
+        int id;
+        void (CToroglavDlg::*handler)();
+    };
+    const Click clicks[] = {
+        {ids::kCalculate, &CToroglavDlg::OnCalculate},
+        {ids::kExit, &CToroglavDlg::OnExit},
+        {ids::kController[0], &CToroglavDlg::OnControllerTl494},
+        {ids::kController[1], &CToroglavDlg::OnControllerOther},
+        {ids::kSwitchDrop[0], &CToroglavDlg::OnSwitchDropUsat},
+        {ids::kSwitchDrop[1], &CToroglavDlg::OnSwitchDropRdsOn},
+        {ids::kCoreType[0], &CToroglavDlg::OnCoreRing},
+        {ids::kCoreType[1], &CToroglavDlg::OnCoreE},
+        {ids::kCoreType[2], &CToroglavDlg::OnCoreEtd},
+        {ids::kCoreType[3], &CToroglavDlg::OnCoreOther},
+        {ids::kSupplyKind[0], &CToroglavDlg::OnSupplyDc},
+        {ids::kSupplyKind[1], &CToroglavDlg::OnSupplyMains},
+    };
+    for (const Click& click : clicks)
+        connect(m_form.as<QAbstractButton>(click.id), &QAbstractButton::clicked, this,
+                click.handler);
+    // Save, load, the text report and the three menu commands are not wired yet.
+
+    // textEdited comes from the user's typing only, never from setText.
+    connect(m_form.as<QLineEdit>(ids::kInductionMax), &QLineEdit::textEdited, this,
+            &CToroglavDlg::OnChangeInduction);
+    connect(m_form.as<QLineEdit>(ids::kFrequency), &QLineEdit::textEdited, this,
+            &CToroglavDlg::OnChangeFrequency);
+}
+
+void CToroglavDlg::setVisible(bool visible) {
+    if (visible && !m_initialised) {
+        m_initialised = true;
+        OnInitDialog();
+    }
+    QDialog::setVisible(visible);
+}
+
+void CToroglavDlg::OnInitDialog() {
+    UpdateData(false);  // the defaults
+    setWindowIcon(m_hIcon);
+    SettleLayouts(*this);
+    const QWidget* area = m_form.pictureArea();
+    m_rectPicture = QRect(area->mapTo(this, QPoint(0, 0)), area->size());
+    // Field hints are set up here, before the state is restored.
+    RestoreState();
+    m_form.control(ids::kCalculate)->setFocus();
+}
+
+void CToroglavDlg::RestoreState() {
+    // No state file is read yet: the window starts from the defaults every time.
+    ApplyFieldEnables();
+    OnCalculate();
+}
+
+void CToroglavDlg::UpdateData(bool take) {
+    if (take)
+        TakeRecord(m_form, m_record);
+    else
+        ShowRecord(m_form, m_record);
+}
+
+void CToroglavDlg::OnCalculate() {
+    UpdateData(true);
+    Calculate(m_record, [this](std::string_view warning) {
+        m_messages->ShowWarning(this, QStringFromCp1251(warning));
+    });
+    UpdateData(false);
+}
+
+void CToroglavDlg::OnExit() {
+    // The state file will be written here, from the inputs taken off the window.
+    QDialog::reject();
+}
+
+void CToroglavDlg::reject() {
+    OnExit();
+}
+
+}  // namespace toroglav::ui
