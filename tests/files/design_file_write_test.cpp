@@ -32,30 +32,6 @@ TEST(DesignFileWrite, OptionBytesFollowFileOrder) {
                                        std::string(20, '\0') + Hex("01000000"));
 }
 
-TEST(DesignFileWrite, DefaultRecordHoldsItsInputTextsInFileOrder) {
-    const char* const texts[] = {
-        "40",    "25",   "11",  "0",   "",    "",     "2000", "0,2",  "32",   "0,45", "1,2",
-        "5",     "0,25", "260", "300", "340", "17",   "",     "",     "",     "",     "1",
-        "0,008", "10",   "",    "",    "",    "",     "1",    "",     "",     "",     "",
-        "0,6",   "0,6",  "0,6", "0,6", "0,6", "0,63", "0,63", "0,63", "0,63", "0,63", "0,63",
-    };
-    std::string expected = Hex("01000000") + std::string(16, '\0') + Hex("01000000") +
-                           std::string(20, '\0') + Hex("01000000");
-    for (const std::string text : texts) expected += static_cast<char>(text.size()) + text;
-    EXPECT_EQ(Written(DesignRecord{}), expected);
-}
-
-TEST(DesignFileWrite, NegativeAndOutOfRangeOptionsAreStoredAsTwosComplement) {
-    DesignRecord record = EmptyInputs();
-    record.m_nConverter = -1;
-    record.m_nCoreType = 7;
-    record.m_nSwitchDrop = INT32_MIN;
-    const std::string bytes = Written(record);
-    EXPECT_EQ(bytes.substr(0, 4), Hex("FFFFFFFF"));
-    EXPECT_EQ(bytes.substr(4, 4), Hex("07000000"));
-    EXPECT_EQ(bytes.substr(44, 4), Hex("00000080"));
-}
-
 // Each option alone set to a marker lands at its own four bytes.
 class OptionPosition : public ::testing::TestWithParam<std::size_t> {};
 
