@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -24,58 +25,70 @@ std::size_t SkipSpace(std::string_view text) {
 }  // namespace
 
 double ParseNumberText(std::string_view text) {
-    // Copy the numeric prefix in the form from_chars reads: '.' separator, 'e' exponent.
-    std::string prefix;  // short inputs stay in the string's inline buffer
-    auto put = [&](char c) { prefix += c; };
     std::size_t pos = SkipSpace(text);
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
 
+    const std::size_t mantissaStart = pos;
     int mantissaDigits = 0;
     int integerDigits = 0;  // significant digits before the separator, for overflow direction
+    int fractionDigits = 0;
+    int significantDigits = 0;
+    std::uint64_t significand = 0;  // exact while significantDigits <= 19
     bool seenSeparator = false;
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
         if (IsDigit(c)) {
             ++mantissaDigits;
-            if (!seenSeparator && (integerDigits > 0 || c != '0')) ++integerDigits;
-            put(c);
+            if (seenSeparator) ++fractionDigits;
+            if (significantDigits > 0 || c != '0') {
+                if (!seenSeparator) ++integerDigits;
+                if (++significantDigits <= 19) significand = significand * 10 + (c - '0');
+            }
         } else if ((c == ',' || c == '.') && !seenSeparator) {
             seenSeparator = true;
-            put('.');
         } else {
             break;
         }
     }
     if (mantissaDigits == 0) return 0.0;
+    const std::size_t mantissaEnd = pos;
 
-    long exponentSign = 1;
-    long exponentValue = 0;
-    if (pos < text.size() &&
+    // An exponent counts only with at least one digit: "12e" and "12e+" end before the 'e'.
+    long exponent = 0;
+    if (pos + 1 < text.size() &&
         (text[pos] == 'e' || text[pos] == 'E' || text[pos] == 'd' || text[pos] == 'D')) {
-        std::size_t exp = pos + 1;
-        const std::size_t exponentAt = prefix.size();
-        put('e');
-        if (exp < text.size() && (text[exp] == '+' || text[exp] == '-')) {
-            if (text[exp] == '-') exponentSign = -1;
-            put(text[exp++]);
-        }
-        if (exp < text.size() && IsDigit(text[exp])) {
-            for (; exp < text.size() && IsDigit(text[exp]); ++exp) {
-                put(text[exp]);
-                if (exponentValue < 100000) exponentValue = exponentValue * 10 + (text[exp] - '0');
-            }
-        } else {
-            prefix.resize(
-                exponentAt);  // "12e" or "12e+" has no exponent: the number ends before the 'e'
+        std::size_t at = pos + 1;
+        const bool negativeExponent = text[at] == '-';
+        if (text[at] == '+' || text[at] == '-') ++at;
+        if (at < text.size() && IsDigit(text[at])) {
+            for (; at < text.size() && IsDigit(text[at]); ++at)
+                if (exponent < 100000) exponent = exponent * 10 + (text[at] - '0');
+            if (negativeExponent) exponent = -exponent;
         }
     }
 
+    // Up to 15 digits times a power of ten up to 1e22 are both exact doubles, so one
+    // multiplication or division rounds correctly; everything else goes the general way.
+    const long scale = exponent - fractionDigits;
     double value = 0.0;
-    const auto parsed = std::from_chars(prefix.data(), prefix.data() + prefix.size(), value);
-    if (parsed.ec == std::errc::result_out_of_range) {
-        const long magnitude = integerDigits + exponentSign * exponentValue;
-        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    if (significantDigits <= 15 && scale >= -22 && scale <= 22) {
+        static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        const auto exact = static_cast<double>(significand);
+        value = scale >= 0 ? exact * kPowers[scale] : exact / kPowers[-scale];
+    } else {
+        // The mantissa in the form from_chars reads, with the exponent as a whole.
+        std::string number;
+        number.reserve(mantissaEnd - mantissaStart + 8);
+        for (std::size_t i = mantissaStart; i < mantissaEnd; ++i)
+            number += text[i] == ',' ? '.' : text[i];
+        number += 'e';
+        number += std::to_string(exponent);
+        const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value);
+        if (parsed.ec == std::errc::result_out_of_range)
+            value = integerDigits + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
 }
