@@ -1,5 +1,6 @@
 #include "calculator_cli.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "calc/calculation.h"
 #include "calc/cp1251.h"
+#include "cli/joined_text.h"
 #include "cli/member_assignment.h"
 #include "cli/record_listing.h"
 #include "files/design_file_path.h"
@@ -27,7 +29,7 @@ void Print(std::FILE* stream, std::string_view text) {
 }
 
 int UsageError(std::FILE* err, const std::string& message) {
-    Print(err, "toroglav-calc: " + message + "\n");
+    Print(err, Joined({"toroglav-calc: ", message, "\n"}));
     Print(err, kUsage);
     return kExitUsage;
 }
@@ -55,9 +57,9 @@ int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) 
                 return UsageError(err, error);  // a bad value is a usage error, found up front
             request.assignments.push_back(std::move(assignment));
         } else if (arg.size() > 1 && arg.front() == '-') {
-            return UsageError(err, "unknown option '" + std::string(arg) + "'");
+            return UsageError(err, Joined({"unknown option '", arg, "'"}));
         } else if (request.designFile) {
-            return UsageError(err, "only one design file, not also '" + std::string(arg) + "'");
+            return UsageError(err, Joined({"only one design file, not also '", arg, "'"}));
         } else {
             request.designFile = std::string(arg);
         }
@@ -68,12 +70,13 @@ int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) 
         const std::string& name = *request.designFile;
         const LoadResult loaded = LoadDesignFile(std::filesystem::path(name), record);
         if (!loaded.opened) {
-            Print(err, "toroglav-calc: cannot open " + name + ": " + std::strerror(errno) + "\n");
+            Print(err,
+                  Joined({"toroglav-calc: cannot open ", name, ": ", std::strerror(errno), "\n"}));
             return kExitFileError;
         }
         if (!loaded.Loaded()) {
-            Print(err,
-                  "toroglav-calc: " + name + ": " + ReadErrorMessage(loaded.read, name) + "\n");
+            Print(err, Joined({"toroglav-calc: ", name, ": ", ReadErrorMessage(loaded.read, name),
+                               "\n"}));
             return kExitFileError;
         }
     }
@@ -83,10 +86,10 @@ int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) 
     }
 
     Calculate(record, [err](std::string_view warning) {
-        std::string line = Cp1251ToUtf8(Cp1251<"Внимание! ">) + Cp1251ToUtf8(warning);
-        for (char& c : line)
-            if (c == '\n') c = ' ';
-        Print(err, line + "\n");
+        std::string line =
+            Joined({Cp1251ToUtf8(Cp1251<"Внимание! ">), Cp1251ToUtf8(warning), "\n"});
+        std::replace(line.begin(), line.end() - 1, '\n', ' ');
+        Print(err, line);
     });
     Print(out, ListRecord(record));
     return kExitOk;

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "calc/cp1251.h"
+#include "cli/joined_text.h"
 
 namespace toroglav::cli {
 
@@ -25,7 +26,7 @@ bool ReadWholeNumber(std::string_view text, int& value) {
 bool ParseAssignment(std::string_view argument, Assignment& assignment, std::string& error) {
     const std::size_t equals = argument.find('=');
     if (equals == std::string_view::npos) {
-        error = "missing '=' in '" + std::string(argument) + "'";
+        error = Joined({"missing '=' in '", argument, "'"});
         return false;
     }
     std::string_view name = argument.substr(0, equals);
@@ -38,7 +39,7 @@ bool ParseAssignment(std::string_view argument, Assignment& assignment, std::str
         if (index.empty() || index.back() != ']' ||
             !ReadWholeNumber(index.substr(0, index.size() - 1), output) || output < 1 ||
             output > kOutputCount) {
-            error = "bad output number in '" + std::string(name) + "' (outputs are 1 to 5)";
+            error = Joined({"bad output number in '", name, "' (outputs are 1 to 5)"});
             return false;
         }
         assignment.element = output - 1;
@@ -46,18 +47,17 @@ bool ParseAssignment(std::string_view argument, Assignment& assignment, std::str
     }
     assignment.field = FindField(name);
     if (assignment.field == nullptr) {
-        error = "unknown member '" + std::string(name) + "'";
+        error = Joined({"unknown member '", name, "'"});
         return false;
     }
     if (assignment.field->IsArray() != (assignment.element >= 0)) {
         error = assignment.field->IsArray()
-                    ? "'" + std::string(name) + "' needs an output number, as " +
-                          std::string(name) + "[1]"
-                    : "'" + std::string(name) + "' is not a per-output member";
+                    ? Joined({"'", name, "' needs an output number, as ", name, "[1]"})
+                    : Joined({"'", name, "' is not a per-output member"});
         return false;
     }
     if (std::holds_alternative<WorkingNumber DesignRecord::*>(assignment.field->member)) {
-        error = "'" + std::string(name) + "' is a working number that the calculation writes";
+        error = Joined({"'", name, "' is a working number that the calculation writes"});
         return false;
     }
     return true;
@@ -68,8 +68,9 @@ bool ApplyAssignment(const Assignment& assignment, DesignRecord& record, std::st
     auto setOption = [&](std::int32_t& option) {
         int value = 0;
         if (!ReadWholeNumber(assignment.value, value) || value < 0 || value >= field.optionCount) {
-            error = "'" + std::string(field.name) + "' takes a whole number from 0 to " +
-                    std::to_string(field.optionCount - 1) + ", not '" + assignment.value + "'";
+            error =
+                Joined({"'", field.name, "' takes a whole number from 0 to ",
+                        std::to_string(field.optionCount - 1), ", not '", assignment.value, "'"});
             return false;
         }
         option = value;
