@@ -18,13 +18,17 @@ namespace {
 
 // An input field holds no more text than its box shows: typing that would make the text wider
 // than the box is refused, while shortening a text is always allowed (the program itself may
-// have put a longer text there).
+// have put a longer text there). The validator sees the text after the change, so it keeps the
+// text before it.
 class FitWidthValidator : public QValidator {
 public:
-    explicit FitWidthValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
+    explicit FitWidthValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this](const QString& text) { before_ = text; });
+    }
 
     State validate(QString& input, int&) const override {
-        if (input.size() <= edit_->text().size()) return Acceptable;
+        if (input.size() <= before_.size()) return Acceptable;
         const int frame = edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit_);
         const int room = edit_->width() - 2 * frame - 2 * kTextMargin;
         return edit_->fontMetrics().horizontalAdvance(input) <= room ? Acceptable : Invalid;
@@ -33,6 +37,7 @@ public:
 private:
     static constexpr int kTextMargin = 3;  // the line edit's inner margin plus the cursor
     QLineEdit* edit_;
+    QString before_;
 };
 
 // Narrowest width at which `text` wraps into two lines at one of its spaces.

@@ -50,6 +50,7 @@ CToroglavDlg::CToroglavDlg(std::unique_ptr<MessageService> messages)
     m_editRdsOn = m_form.as<QLineEdit>(ids::kRdsOn);
     m_editUsat = m_form.as<QLineEdit>(ids::kUsat);
     ConnectCommands();
+    m_form.pictureArea()->installEventFilter(this);
     m_hIcon = ProgramIcon();
 }
 

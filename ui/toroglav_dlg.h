@@ -66,8 +66,10 @@ public:
     void reject() override;
 
 protected:
-    // Draws the core picture and renames the dimension labels for the current core type.
+    // Renames the dimension labels and shows the fields in use for the current core type.
     void paintEvent(QPaintEvent* event) override;
+    // Draws the core picture on the picture area.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ConnectCommands();
