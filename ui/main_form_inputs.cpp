@@ -21,6 +21,7 @@ namespace {
 constexpr int kEditWidth = 30;    // input edits of the upper rows
 constexpr int kOutputWidth = 24;  // edits of the five output columns
 constexpr int kBesideWidth = 70;  // column of results and option radios beside the edits
+constexpr int kRowSpacing = 2;    // pixels; the rows are dense, as on the dialog they come from
 
 // Columns of the upper rows.
 enum { kLabelColumn, kEditColumn, kBesideColumn };
@@ -42,6 +43,7 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 // Magnetic and converter data, switch drop and supply, down to the stabilisation option.
 QGridLayout* BuildOperatingRows(FormBuilder& b) {
     auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(kRowSpacing);
     grid->setColumnStretch(kLabelColumn, 1);
     grid->setColumnMinimumWidth(kBesideColumn, b.units().x(kBesideWidth));
 
@@ -104,6 +106,7 @@ void AddOutputRow(FormBuilder& b, QGridLayout& grid, const QString& label,
 // Five columns, output 1 to output 5, then the rectifier kind of each output.
 QGridLayout* BuildOutputRows(FormBuilder& b) {
     auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(kRowSpacing);
     grid->setColumnStretch(0, 1);
     AddOutputRow(b, *grid, u"Номинальное напряжение, В"_s, ids::kOutVoltage);
     AddOutputRow(b, *grid, u"Номинальный ток, А"_s, ids::kOutCurrent);
@@ -125,7 +128,7 @@ QGridLayout* BuildOutputRows(FormBuilder& b) {
                              u"Двухполярное, со средней точкой:"_s, u"Мостовое"_s};
     const int firstRow = grid->rowCount();
     for (int kind = 0; kind < 3; ++kind) {
-        grid->addWidget(b.Label(kinds[kind], Qt::AlignRight), firstRow + kind, 0);
+        grid->addWidget(b.Label(kinds[kind]), firstRow + kind, 0);
         for (int k = 0; k < kOutputCount; ++k)
             grid->addWidget(b.Radio(ids::kRectifier[k][kind]), firstRow + kind, k + 1,
                             Qt::AlignHCenter);
@@ -149,6 +152,7 @@ QGroupBox* BuildConverterGroup(FormBuilder& b) {
 QGroupBox* BuildInputGroup(FormBuilder& b) {
     auto* box = new QGroupBox(u"Исходные данные"_s, &b.dialog());
     auto* column = new QVBoxLayout(box);
+    column->setSpacing(kRowSpacing);
     column->addLayout(BuildOperatingRows(b));
     column->addLayout(BuildOutputRows(b));
     column->addStretch();
