@@ -1,7 +1,7 @@
 #include "ui/pictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
-#include <QPixmap>
 #include <QSvgRenderer>
 
 namespace toroglav::ui {
@@ -13,18 +13,27 @@ void DrawPicture(QPainter& painter, QStringView resource, const QRect& target) {
     renderer.render(&painter, QRectF(target));
 }
 
-QIcon ProgramIcon() {
-    QSvgRenderer renderer(u":/icon_128.svg"_s);
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
+namespace {
+
+// Renders the drawing at whatever size is asked for, when it is asked for: the platform may need
+// only one or two icon sizes, or none at all.
+class SvgIconEngine : public QIconEngine {
+public:
+    explicit SvgIconEngine(QString resource) : resource_(std::move(resource)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        QSvgRenderer(resource_).render(painter, QRectF(rect));
     }
-    return icon;
+    QIconEngine* clone() const override { return new SvgIconEngine(resource_); }
+
+private:
+    QString resource_;
+};
+
+}  // namespace
+
+QIcon ProgramIcon() {
+    return QIcon(new SvgIconEngine(u":/icon_128.svg"_s));
 }
 
 }  // namespace toroglav::ui

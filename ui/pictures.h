@@ -12,7 +12,7 @@ namespace toroglav::ui {
 // Renders the SVG resource into `target`.
 void DrawPicture(QPainter& painter, QStringView resource, const QRect& target);
 
-// The program's icon (resource 128) at the usual icon sizes.
+// The program's icon (resource 128), drawn at the size each use asks for.
 QIcon ProgramIcon();
 
 }  // namespace toroglav::ui

@@ -1,0 +1,46 @@
+// Start-up probe for the window benchmark: opens a window on the offscreen platform, writes a line
+// to standard output when the window gets its first paint, and quits. Built twice: with
+// TOROGLAV_MAIN_WINDOW the program's main window (which calculates the default design before it is
+// shown), without it a bare QDialog as the yardstick.
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <cstdio>
+
+#ifdef TOROGLAV_MAIN_WINDOW
+#include "ui/toroglav_dlg.h"
+#endif
+
+namespace {
+
+class QuitOnFirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            std::fputs("painted\n", stdout);
+            std::fflush(stdout);
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool painted_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+#ifdef TOROGLAV_MAIN_WINDOW
+    toroglav::ui::CToroglavDlg window;
+#else
+    QDialog window;
+#endif
+    QuitOnFirstPaint quit;
+    window.installEventFilter(&quit);
+    window.show();
+    return application.exec();
+}
