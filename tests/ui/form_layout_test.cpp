@@ -109,14 +109,10 @@ private slots:
         QTest::addColumn<QString>("group");
         QTest::newRow("converter") << ids::kConverter[1] << u"Схема преобразователя"_s;
         QTest::newRow("permeability") << ids::kPermeability << u"Исходные данные"_s;
-        QTest::newRow("stabilisation") << ids::kStabilization[0] << u"Исходные данные"_s;
-        QTest::newRow("output wire") << ids::kWireOut[4] << u"Исходные данные"_s;
         QTest::newRow("rectifier") << ids::kRectifier[4][2] << u"Исходные данные"_s;
         QTest::newRow("core type") << ids::kCoreType[3] << u"Магнитопровод"_s;
-        QTest::newRow("dimension") << ids::kDimL << u"Магнитопровод"_s;
         QTest::newRow("material") << ids::kMaterial[1] << u"Магнитопровод"_s;
         QTest::newRow("area") << ids::kAe << u"Результаты расчета"_s;
-        QTest::newRow("choke") << ids::kChoke[4] << u"Результаты расчета"_s;
         QTest::newRow("button") << ids::kCalculate << QString();
     }
     void controlsStandInTheirGroups() {

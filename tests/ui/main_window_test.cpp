@@ -72,22 +72,6 @@ private slots:
         QVERIFY(qobject_cast<QPushButton*>(window->control(ids::kCalculate))->isDefault());
     }
 
-    void commandButtonsAndMenu_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("calculate") << ids::kCalculate << u"Рассчитать!"_s;
-        QTest::newRow("exit") << ids::kExit << u"Выход"_s;
-        QTest::newRow("save") << ids::kSaveDesign << u"Сохранить"_s;
-        QTest::newRow("load") << ids::kLoadDesign << u"Загрузить"_s;
-        QTest::newRow("report") << ids::kSaveReport << u"Сохранить как текст"_s;
-    }
-    void commandButtonsAndMenu() {
-        QFETCH(int, id);
-        QFETCH(QString, caption);
-        OpenWindow window;
-        QCOMPARE(qobject_cast<QAbstractButton*>(window->control(id))->text(), caption);
-    }
-
     void menuBarHoldsThreeCommandsWithoutDropDowns() {
         OpenWindow window;
         const auto* menuBar = window->findChild<QMenuBar*>();

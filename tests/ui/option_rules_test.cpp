@@ -77,35 +77,18 @@ private slots:
         QCOMPARE(Bytes(record.m_strSupplyMax), QByteArray("242"));
     }
 
-    void mainsThenDcGivesTheDcEquivalent() {
-        DesignRecord record;
-        SelectMainsSupply(record);
-        SelectDcSupply(record);
-        QCOMPARE(Bytes(record.m_strSupplyMin), QByteArray("270"));
-        QCOMPARE(Bytes(record.m_strSupplyNom), QByteArray("300"));
-        QCOMPARE(Bytes(record.m_strSupplyMax), QByteArray("330"));
-    }
-
+    // Typing in the window covers the usual texts; here the working numbers and odd texts.
     void limits_data() {
         QTest::addColumn<bool>("induction");
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("textAfter");
         QTest::addColumn<double>("number");
         QTest::newRow("B 0,35") << true << QByteArray("0,35") << QByteArray("0,3") << 0.35;
-        QTest::newRow("B 0.35") << true << QByteArray("0.35") << QByteArray("0,3") << 0.35;
-        QTest::newRow("B 1") << true << QByteArray("1") << QByteArray("0,3") << 1.0;
-        QTest::newRow("B 0,3 is the limit")
-            << true << QByteArray("0,3") << QByteArray("0,3") << 0.3;
         QTest::newRow("B 0.3 keeps its point")
             << true << QByteArray("0.3") << QByteArray("0.3") << 0.3;
-        QTest::newRow("B 0,25") << true << QByteArray("0,25") << QByteArray("0,25") << 0.25;
-        QTest::newRow("B empty") << true << QByteArray("") << QByteArray("") << 0.0;
         QTest::newRow("B negative") << true << QByteArray("-5") << QByteArray("-5") << -5.0;
         QTest::newRow("B 3e-1x") << true << QByteArray("3e-1x") << QByteArray("3e-1x") << 0.3;
-        QTest::newRow("f 350") << false << QByteArray("350") << QByteArray("300") << 350.0;
         QTest::newRow("f 300,5") << false << QByteArray("300,5") << QByteArray("300") << 300.5;
-        QTest::newRow("f 300") << false << QByteArray("300") << QByteArray("300") << 300.0;
-        QTest::newRow("f 32") << false << QByteArray("32") << QByteArray("32") << 32.0;
         QTest::newRow("f text") << false << QByteArray("abc") << QByteArray("abc") << 0.0;
     }
     void limits() {
