@@ -71,6 +71,10 @@ BENCHMARK_CAPTURE(StartUp, bare_dialog, TOROGLAV_BARE_DIALOG_PROBE)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->MinTime(2.0);
+BENCHMARK_CAPTURE(StartUp, one_label_dialog, TOROGLAV_LABEL_DIALOG_PROBE)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->MinTime(2.0);
 BENCHMARK_CAPTURE(StartUp, main_window, TOROGLAV_MAIN_WINDOW_PROBE)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()

@@ -1,7 +1,8 @@
 // Start-up probe for the window benchmark: opens a window on the offscreen platform, writes a line
 // to standard output when the window gets its first paint, and quits. Built twice: with
 // TOROGLAV_MAIN_WINDOW the program's main window (which calculates the default design before it is
-// shown), without it a bare QDialog as the yardstick.
+// shown), with TOROGLAV_LABEL_DIALOG a dialog holding one line of text (what any window with text
+// pays for the font database), and with neither a bare QDialog as the yardstick.
 
 #include <QApplication>
 #include <QDialog>
@@ -10,6 +11,10 @@
 
 #ifdef TOROGLAV_MAIN_WINDOW
 #include "ui/toroglav_dlg.h"
+#endif
+#ifdef TOROGLAV_LABEL_DIALOG
+#include <QLabel>
+#include <QVBoxLayout>
 #endif
 
 namespace {
@@ -38,6 +43,10 @@ int main(int argc, char* argv[]) {
     toroglav::ui::CToroglavDlg window;
 #else
     QDialog window;
+#endif
+#ifdef TOROGLAV_LABEL_DIALOG
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(new QLabel(QStringLiteral("Расчет"), &window));
 #endif
     QuitOnFirstPaint quit;
     window.installEventFilter(&quit);
