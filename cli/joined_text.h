@@ -1,6 +1,5 @@
 #pragma once
-// Builds a message from pieces in one allocation (and sidesteps a false -Wrestrict warning that
-// GCC 12 raises on chains of std::string operator+ at -O3).
+// Builds a message from pieces in one allocation.
 
 #include <initializer_list>
 #include <string>
