@@ -1,5 +1,4 @@
 // Wire of a winding: effective strand area under the skin effect and the number of strands.
-#include <climits>
 #include <cmath>
 
 #include "result_format.h"
@@ -21,9 +20,9 @@ double StrandCount(double current, double density, double area) {
 void AppendWireText(Text& out, double diameter, double strands) {
     AppendFixed(out, diameter, 2);
     out += " x ";
-    // A count with no 32-bit value prints as the integer conversion of the hardware gives it.
-    const bool representable = strands >= INT_MIN && strands <= INT_MAX;
-    out += std::to_string(representable ? static_cast<int>(strands) : INT_MIN);
+    // The count is a whole number, so this prints it like "%i" does; a count that is not a
+    // number (no current density, say) shows as "inf" or "nan" rather than a wrapped integer.
+    AppendFixed(out, strands, 0);
 }
 
 }  // namespace toroglav::stages

@@ -347,6 +347,12 @@ TEST(Degenerate, EmptyInputsGiveNonFiniteTextsWithoutFailing) {
     EXPECT_EQ(run.record.m_strInductionRange, "nan; nan; nan");
 }
 
+TEST(Degenerate, WithoutCurrentDensityTheStrandCountIsNotANumber) {
+    const DesignRecord r = Calculated([](DesignRecord& d) { d.m_strCurrentDensity = ""; }).record;
+    EXPECT_EQ(r.m_strPrimaryWire, "0,63 x inf");
+    EXPECT_EQ(r.m_strOutWire[0], "0,63 x inf");
+}
+
 struct OptionCase {
     const char* name;
     std::int32_t DesignRecord::*option;
