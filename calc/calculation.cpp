@@ -7,16 +7,18 @@
 namespace toroglav {
 
 namespace {
-// Replaces the commas of an input text by points in place (the field then shows the points)
-// and reads the number.
-double TakeNumber(Text& text) {
+// Replaces the commas of an input text by points in place: the field then shows the points.
+const Text& WithPoints(Text& text) {
     for (char& c : text)
         if (c == ',') c = '.';
-    return ParseNumberText(text);
+    return text;
 }
 
-template <typename Array>
-void TakeNumbers(OutputTexts& texts, Array& values) {
+double TakeNumber(Text& text) {
+    return ParseNumberText(WithPoints(text));
+}
+
+void TakeNumbers(OutputTexts& texts, std::array<double, kOutputCount>& values) {
     for (int i = 0; i < kOutputCount; ++i) values[i] = TakeNumber(texts[i]);
 }
 }  // namespace
@@ -32,9 +34,7 @@ Inputs ConvertInputs(DesignRecord& r) {
     in.dimL = TakeNumber(r.m_strDimL);
     in.inductionMax = TakeNumber(r.m_strInductionMax);
     in.frequency = TakeNumber(r.m_strFrequency);
-    for (char& c : r.m_strPermeability)
-        if (c == ',') c = '.';
-    in.permeability = ParseWholeNumberText(r.m_strPermeability);
+    in.permeability = ParseWholeNumberText(WithPoints(r.m_strPermeability));
     in.usat = TakeNumber(r.m_strUsat);
     in.rdsOn = TakeNumber(r.m_strRdsOn);
     in.supplyMin = TakeNumber(r.m_strSupplyMin);
