@@ -36,10 +36,10 @@ OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in) {
     op.duty = op.dutyLow = op.dutyMax;
 
     // Rectified mains charges the reservoir capacitor to about 1.364 times the RMS value.
-    const double mains = record.m_nSupplyKind == 1 ? 1.364 : 1.0;
-    op.supplyMin = record.m_nSupplyKind == 1 ? mains * in.supplyMin : in.supplyMin;
-    op.supplyNom = record.m_nSupplyKind == 1 ? mains * in.supplyNom : in.supplyNom;
-    op.supplyMax = record.m_nSupplyKind == 1 ? mains * in.supplyMax : in.supplyMax;
+    const double factor = record.m_nSupplyKind == 1 ? 1.364 : 1.0;  // 1.0 * v is exactly v
+    op.supplyMin = factor * in.supplyMin;
+    op.supplyNom = factor * in.supplyNom;
+    op.supplyMax = factor * in.supplyMax;
 
     if (record.m_nSwitchDrop == 1) {
         double loadPower = 0;
