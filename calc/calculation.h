@@ -2,16 +2,10 @@
 // The calculate command without any window: converts the record's input texts, runs the stages
 // and writes every result text and working number back into the record.
 
-#include <functional>
-#include <string_view>
-
 #include "design_record.h"
+#include "warning_handler.h"
 
 namespace toroglav {
-
-// Receives a warning (cp1251 text, lines separated by '\n'); the calculation goes on after the
-// handler returns. The window shows a modal box, the command line prints a line.
-using WarningHandler = std::function<void(std::string_view text)>;
 
 // One run of the calculation. Never fails: texts that are not numbers read as 0 and divisions by
 // zero give non-finite results, shown as "inf" or "nan". Writes back into the inputs: commas of

@@ -84,7 +84,7 @@ std::string_view OverheatBand(double density) {
     return {};
 }
 
-void ComputeCoreLoss(DesignRecord& record, const std::function<void(std::string_view)>& warn) {
+void ComputeCoreLoss(DesignRecord& record, const WarningHandler& warn) {
     const CoreLoss loss =
         EstimateCoreLoss(record.m_nMaterial, record.m_dInduction.value_or(0),
                          record.m_dFrequency.value_or(0), record.m_dCoreVolume.value_or(0));

@@ -7,11 +7,11 @@
 // row or column the last pair is extrapolated by the same laws, so no table is read outside.
 
 #include <cstdint>
-#include <functional>
 #include <string_view>
 
 #include "cp1251.h"
 #include "design_record.h"
+#include "warning_handler.h"
 
 namespace toroglav {
 
@@ -37,6 +37,6 @@ std::string_view OverheatBand(double density);
 
 // The calculation's core-loss step on the record: reads m_nMaterial, m_dInduction, m_dFrequency,
 // m_dCoreVolume; writes m_dLossDensity, m_dCoreLoss, m_strCoreLoss and m_strOverheat.
-void ComputeCoreLoss(DesignRecord& record, const std::function<void(std::string_view)>& warn);
+void ComputeCoreLoss(DesignRecord& record, const WarningHandler& warn);
 
 }  // namespace toroglav
