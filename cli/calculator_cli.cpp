@@ -1,8 +1,6 @@
 #include "calculator_cli.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,19 +8,23 @@
 
 #include "calc/calculation.h"
 #include "calc/cp1251.h"
-#include "cli/joined_text.h"
+#include "calc/joined_text.h"
 #include "cli/member_assignment.h"
 #include "cli/record_listing.h"
 #include "files/design_file_path.h"
+#include "files/text_report.h"
 
 namespace toroglav::cli {
 
 namespace {
 constexpr std::string_view kUsage =
-    "usage: toroglav-calc [DESIGN.sav] [--set NAME=TEXT]...\n"
+    "usage: toroglav-calc [DESIGN.sav] [--set NAME=TEXT]... [--save FILE.sav] [--report FILE.txt]\n"
     "  Computes a design from the defaults, or from DESIGN.sav, with each NAME=TEXT applied in\n"
     "  order (NAME as m_strFrequency, an output's element as m_strOutVoltage[2]), and prints\n"
-    "  every member as NAME=TEXT.\n";
+    "  every member as NAME=TEXT.\n"
+    "  --save FILE.sav     also write the design file of the inputs as they stand after the\n"
+    "                      calculation, as the window saves them\n"
+    "  --report FILE.txt   also write the text report of the calculated design (cp1251, CR LF)\n";
 
 void Print(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
@@ -37,7 +39,16 @@ int UsageError(std::FILE* err, const std::string& message) {
 struct Request {
     std::optional<std::string> designFile;
     std::vector<Assignment> assignments;
+    std::optional<std::string> saveFile;
+    std::optional<std::string> reportFile;
 };
+
+// Writes one of the requested files; false after printing why it failed.
+bool WriteOutputFile(std::FILE* err, const std::string& name, const FileWriteResult& result) {
+    if (result.ok) return true;
+    Print(err, Joined({"toroglav-calc: cannot write ", name, ": ", result.error, "\n"}));
+    return false;
+}
 }  // namespace
 
 int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) {
@@ -56,6 +67,12 @@ int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) 
             if (DesignRecord scratch; !ApplyAssignment(assignment, scratch, error))
                 return UsageError(err, error);  // a bad value is a usage error, found up front
             request.assignments.push_back(std::move(assignment));
+        } else if (arg == "--save" || arg == "--report") {
+            std::optional<std::string>& file =
+                arg == "--save" ? request.saveFile : request.reportFile;
+            if (i + 1 == args.size()) return UsageError(err, Joined({"'", arg, "' needs a file"}));
+            if (file) return UsageError(err, Joined({"'", arg, "' is given twice"}));
+            file = std::string(args[++i]);
         } else if (arg.size() > 1 && arg.front() == '-') {
             return UsageError(err, Joined({"unknown option '", arg, "'"}));
         } else if (request.designFile) {
@@ -70,8 +87,7 @@ int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) 
         const std::string& name = *request.designFile;
         const LoadResult loaded = LoadDesignFile(std::filesystem::path(name), record);
         if (!loaded.opened) {
-            Print(err,
-                  Joined({"toroglav-calc: cannot open ", name, ": ", std::strerror(errno), "\n"}));
+            Print(err, Joined({"toroglav-calc: cannot open ", name, ": ", loaded.openError, "\n"}));
             return kExitFileError;
         }
         if (!loaded.Loaded()) {
@@ -91,6 +107,15 @@ int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) 
         std::replace(line.begin(), line.end() - 1, '\n', ' ');
         Print(err, line);
     });
+    // The files come before the listing, so a failure leaves no output that looks complete.
+    if (request.saveFile &&
+        !WriteOutputFile(err, *request.saveFile,
+                         SaveDesignFile(std::filesystem::path(*request.saveFile), record)))
+        return kExitFileError;
+    if (request.reportFile &&
+        !WriteOutputFile(err, *request.reportFile,
+                         SaveTextReport(std::filesystem::path(*request.reportFile), record)))
+        return kExitFileError;
     Print(out, ListRecord(record));
     return kExitOk;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The command-line calculator: toroglav-calc [DESIGN.sav] [--set NAME=TEXT]...
+// The command-line calculator: toroglav-calc [DESIGN.sav] [--set NAME=TEXT]... [--save FILE.sav]
+// [--report FILE.txt]
 // Starts from the defaults (or a design file), applies the --set assignments in order, runs the
 // calculation and prints every member of the record as NAME=TEXT in UTF-8.
 

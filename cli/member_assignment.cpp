@@ -4,7 +4,7 @@
 #include <variant>
 
 #include "calc/cp1251.h"
-#include "cli/joined_text.h"
+#include "calc/joined_text.h"
 
 namespace toroglav::cli {
 

@@ -1,6 +1,12 @@
-#include "design_file_path.h"
+#include "files/design_file_path.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "files/byte_stream.h"
@@ -15,28 +21,46 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-FilePtr Open(const std::filesystem::path& path, const char* mode) {
-    return FilePtr(std::fopen(path.c_str(), mode));
+constexpr std::string_view kNotARegularFile = "not a regular file";
+
+// Opens without blocking (a pipe with no writer would otherwise wait forever) and keeps the
+// file only when it is a regular one.
+FilePtr OpenRegularFile(const std::filesystem::path& path, std::string& error) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        error = std::strerror(errno);
+        return nullptr;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        error = S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : kNotARegularFile;
+        ::close(descriptor);
+        return nullptr;
+    }
+    FilePtr file(::fdopen(descriptor, "rb"));
+    if (!file) {
+        error = std::strerror(errno);
+        ::close(descriptor);
+    }
+    return file;
 }
 
 }  // namespace
 
-SaveStatus SaveDesignFile(const std::filesystem::path& path, const DesignRecord& record) {
-    FilePtr file = Open(path, "wb");
-    if (!file) return SaveStatus::kCannotCreate;
-    FileSink sink(file.get());
-    bool written = WriteDesignRecord(sink, record);
-    // Buffered bytes reach the disk only here, so a full disk shows up at flush or close.
-    written = std::fflush(file.get()) == 0 && written;
-    written = std::fclose(file.release()) == 0 && written;
-    return written ? SaveStatus::kSaved : SaveStatus::kWriteFailed;
+FileWriteResult SaveDesignFile(const std::filesystem::path& path, const DesignRecord& record) {
+    return ReplaceFile(path, [&](ByteSink& sink) { return WriteDesignRecord(sink, record); });
 }
 
 LoadResult LoadDesignFile(const std::filesystem::path& path, DesignRecord& record) {
-    FilePtr file = Open(path, "rb");
-    if (!file) return {};
+    LoadResult result;
+    FilePtr file = OpenRegularFile(path, result.openError);
+    if (!file) return result;
+    result.opened = true;
     FileSource source(file.get());
-    return {.opened = true, .read = ReadDesignRecord(source, record)};
+    DesignRecord loaded = record;
+    result.read = ReadDesignRecord(source, loaded);
+    if (result.read == ReadStatus::kOk) record = std::move(loaded);
+    return result;
 }
 
 }  // namespace toroglav

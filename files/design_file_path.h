@@ -2,29 +2,29 @@
 // Saving and loading a design file by path, for the window's commands and the command line.
 
 #include <filesystem>
+#include <string>
 
 #include "calc/design_record.h"
 #include "files/read_status.h"
+#include "files/replace_file.h"
 
 namespace toroglav {
 
-enum class SaveStatus {
-    kSaved,
-    kCannotCreate,  // nothing was written
-    kWriteFailed,   // the file exists but may be incomplete (a full disk, for instance)
-};
-
-// Creates the file, or empties an existing one, and writes the record into it.
-SaveStatus SaveDesignFile(const std::filesystem::path& path, const DesignRecord& record);
+// Writes the record's inputs; an existing file is replaced only once the whole write succeeded.
+FileWriteResult SaveDesignFile(const std::filesystem::path& path, const DesignRecord& record);
 
 struct LoadResult {
-    bool opened = false;  // false: the file could not be opened and the record is untouched
+    bool opened = false;    // false: the file could not be opened, see openError
+    std::string openError;  // the system's error text, or why the file is not a design file
     ReadStatus read = ReadStatus::kOk;
 
     bool Loaded() const { return opened && read == ReadStatus::kOk; }
 };
 
-// Reads the record from an existing file, with the partial-read rule of ReadDesignRecord.
+// Reads the stored members from a regular file. The record takes the file's inputs only when
+// the whole file was read; on any failure it is left exactly as it was. Anything but a regular
+// file (a folder, a pipe, a device) is refused without reading from it, so a pipe with no
+// writer cannot block the caller and /dev/zero cannot pass for a design.
 LoadResult LoadDesignFile(const std::filesystem::path& path, DesignRecord& record);
 
 }  // namespace toroglav

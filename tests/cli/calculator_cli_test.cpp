@@ -89,7 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"ScalarWithOutput", {"--set", "m_strFrequency[1]=5"}, "m_strFrequency"},
         UsageCase{"WorkingNumber", {"--set", "m_dInduction=0.1"}, "m_dInduction"},
         UsageCase{"UnknownFlag", {"--verbose"}, "--verbose"},
-        UsageCase{"TwoDesignFiles", {"a.sav", "b.sav"}, "b.sav"}),
+        UsageCase{"TwoDesignFiles", {"a.sav", "b.sav"}, "b.sav"},
+        UsageCase{"SaveWithoutFile", {"--save"}, "--save"},
+        UsageCase{"ReportTwice", {"--report", "a.txt", "--report", "b.txt"}, "--report"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CalculatorCli, HelpPrintsUsage) {
@@ -140,6 +142,14 @@ TEST_F(DesignFileErrorTest, HugeEightByteLengthIsAnArchiveError) {
     EXPECT_NE(r.err.find("An unknown error occurred while accessing " + path + "."),
               std::string::npos)
         << r.err;
+}
+
+TEST_F(DesignFileErrorTest, UnwritableReportExitsOneWithoutTheListing) {
+    const std::string path = (dir_ / "no-such-folder" / "report.txt").string();
+    const CliResult r = RunCli({"--report", path});
+    EXPECT_EQ(r.exitCode, kExitFileError);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "toroglav-calc: cannot write " + path + ": No such file or directory\n");
 }
 
 TEST_F(DesignFileErrorTest, SetsApplyOverTheFile) {

@@ -3,6 +3,7 @@
 #include "files/design_file_path.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -45,7 +46,7 @@ TEST_F(DesignFilePath, SavedFileHoldsExactlyTheWrittenBytesAndLoadsBack) {
     original.m_nCoreType = 3;
     original.m_strDimD = std::string(70000, '\xC0');
     const fs::path path = File("design.sav");
-    ASSERT_EQ(SaveDesignFile(path, original), SaveStatus::kSaved);
+    ASSERT_TRUE(SaveDesignFile(path, original).ok);
     EXPECT_EQ(Contents(path), Written(original));
 
     DesignRecord record = EmptyInputs();
@@ -57,7 +58,7 @@ TEST_F(DesignFilePath, SavedFileHoldsExactlyTheWrittenBytesAndLoadsBack) {
 TEST_F(DesignFilePath, SavingOverALongerFileReplacesIt) {
     const fs::path path = File("design.sav");
     Put(path, std::string(5000, 'x'));
-    ASSERT_EQ(SaveDesignFile(path, EmptyInputs()), SaveStatus::kSaved);
+    ASSERT_TRUE(SaveDesignFile(path, EmptyInputs()).ok);
     EXPECT_EQ(Contents(path), std::string(92, '\0'));
 }
 
@@ -65,24 +66,66 @@ TEST_F(DesignFilePath, MissingFileCannotBeOpenedAndLeavesTheRecord) {
     DesignRecord record = EmptyInputs();
     const LoadResult result = LoadDesignFile(File("absent.sav"), record);
     EXPECT_FALSE(result.opened);
-    EXPECT_FALSE(result.Loaded());
+    EXPECT_EQ(result.openError, "No such file or directory");
     EXPECT_EQ(record, EmptyInputs());
 }
 
 TEST_F(DesignFilePath, FileInMissingFolderCannotBeCreated) {
-    EXPECT_EQ(SaveDesignFile(File("no-such-folder/design.sav"), DesignRecord{}),
-              SaveStatus::kCannotCreate);
+    const FileWriteResult result = SaveDesignFile(File("no-such-folder/design.sav"), {});
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "No such file or directory");
 }
 
-TEST_F(DesignFilePath, ShortFileOpensButFailsWithEndOfFile) {
+// A damaged file changes nothing, not even the items read before the damage.
+TEST_F(DesignFilePath, ShortFileFailsWithEndOfFileAndLeavesTheRecord) {
     const fs::path path = File("short.sav");
     Put(path, Written(DesignRecord{}).substr(0, 30));
     DesignRecord record = EmptyInputs();
     const LoadResult result = LoadDesignFile(path, record);
     EXPECT_TRUE(result.opened);
     EXPECT_EQ(result.read, ReadStatus::kEndOfFile);
-    EXPECT_EQ(record.m_nController, DesignRecord{}.m_nController);
-    EXPECT_EQ(record.m_nSwitchDrop, 0);
+    EXPECT_EQ(record, EmptyInputs());
+}
+
+// A pipe without a writer would block a plain open; a device would read as a design.
+TEST_F(DesignFilePath, AnythingButARegularFileIsRefusedUnread) {
+    const fs::path fifo = File("pipe.sav");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& path : {fifo, dir_, fs::path("/dev/zero")}) {
+        DesignRecord record = EmptyInputs();
+        const LoadResult result = LoadDesignFile(path, record);
+        EXPECT_FALSE(result.opened) << path;
+        EXPECT_FALSE(result.openError.empty()) << path;
+        EXPECT_EQ(record, EmptyInputs()) << path;
+    }
+}
+
+// The old file survives a write that fails part-way, and no temporary file is left behind.
+TEST_F(DesignFilePath, FailedWriteLeavesTheOldFileAndNothingElse) {
+    const fs::path path = File("design.sav");
+    Put(path, "old contents");
+    const FileWriteResult result = ReplaceFile(path, [](ByteSink& sink) {
+        const std::string lots(100000, 'x');  // more than any buffer, so bytes reach the disk
+        return sink.Write(lots.data(), lots.size()) && false;
+    });
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_EQ(Contents(path), "old contents");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+// Replacing keeps what the user set up around the file: its permissions, and a link to it.
+TEST_F(DesignFilePath, ReplacingKeepsPermissionsAndFollowsALink) {
+    const fs::path path = File("design.sav");
+    const fs::path link = File("link.sav");
+    Put(path, "old");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(path, link);
+    ASSERT_TRUE(SaveDesignFile(link, EmptyInputs()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(path), std::string(92, '\0'));
+    EXPECT_EQ(fs::status(path).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(DesignFilePath, HostileLengthOnDiskIsEndOfFileWithoutAllocatingIt) {
@@ -97,7 +140,9 @@ TEST_F(DesignFilePath, HostileLengthOnDiskIsEndOfFileWithoutAllocatingIt) {
 
 TEST_F(DesignFilePath, FullDiskIsAWriteFailure) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
-    EXPECT_EQ(SaveDesignFile("/dev/full", DesignRecord{}), SaveStatus::kWriteFailed);
+    const FileWriteResult result = SaveDesignFile("/dev/full", DesignRecord{});
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "No space left on device");
 }
 
 }  // namespace

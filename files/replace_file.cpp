@@ -1,0 +1,93 @@
+#include "files/replace_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace toroglav {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+FileWriteResult Failure(int error) {
+    return {.ok = false, .error = std::strerror(error != 0 ? error : EIO)};
+}
+
+// Writes, flushes and closes `file`; the errno of the first failure, or 0.
+int WriteAndClose(FilePtr file, const std::function<bool(ByteSink&)>& write, bool sync) {
+    errno = 0;
+    FileSink sink(file.get());
+    int error = 0;
+    if (!write(sink)) error = errno != 0 ? errno : EIO;
+    // Buffered bytes reach the file only here, so a full disk may show up at flush or close.
+    if (std::fflush(file.get()) != 0 && error == 0) error = errno;
+    if (sync && error == 0 && ::fsync(fileno(file.get())) != 0) error = errno;
+    if (std::fclose(file.release()) != 0 && error == 0) error = errno;
+    return error;
+}
+
+// The permissions the new file takes: those of the file it replaces, or the usual ones for a
+// new file under the process's umask.
+mode_t NewFileMode(const struct stat* existing) {
+    if (existing) return existing->st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+FileWriteResult WriteInPlace(const fs::path& target, const std::function<bool(ByteSink&)>& write) {
+    FilePtr file(std::fopen(target.c_str(), "wb"));
+    if (!file) return Failure(errno);
+    const int error = WriteAndClose(std::move(file), write, false);
+    return error == 0 ? FileWriteResult{.ok = true, .error = {}} : Failure(error);
+}
+
+}  // namespace
+
+FileWriteResult ReplaceFile(const fs::path& requested,
+                            const std::function<bool(ByteSink&)>& write) {
+    // A link is followed, so the file it points to is replaced and the link stays.
+    std::error_code ignored;
+    fs::path target = fs::canonical(requested, ignored);
+    if (target.empty()) target = requested;
+
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) return Failure(EISDIR);
+    if (exists && !S_ISREG(existing.st_mode)) return WriteInPlace(target, write);
+
+    fs::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::string temporary = (folder / ".toroglav-XXXXXX").string();
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0) return Failure(errno);
+    FilePtr file(::fdopen(descriptor, "wb"));
+    if (!file) {
+        const int error = errno;
+        ::close(descriptor);
+        ::unlink(temporary.c_str());
+        return Failure(error);
+    }
+    int error = ::fchmod(descriptor, NewFileMode(exists ? &existing : nullptr)) != 0 ? errno : 0;
+    if (error == 0) error = WriteAndClose(std::move(file), write, true);
+    if (error == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (error != 0) {
+        file.reset();
+        ::unlink(temporary.c_str());
+        return Failure(error);
+    }
+    return {.ok = true, .error = {}};
+}
+
+}  // namespace toroglav

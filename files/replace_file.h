@@ -1,0 +1,27 @@
+#pragma once
+// Writing a file so that a failure never destroys the file it was meant to replace.
+//
+// The bytes go to a temporary file in the target's folder, which is flushed to the disk and
+// renamed over the target only when everything was written. A failed write (a full disk, a
+// folder that cannot be written) leaves the old file as it was and no temporary file behind.
+// A target that exists but is not a regular file (a device such as /dev/null) is written in
+// place, since it cannot be replaced by renaming.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "files/byte_stream.h"
+
+namespace toroglav {
+
+struct FileWriteResult {
+    bool ok = false;
+    std::string error;  // the system's error text when the write failed
+};
+
+// Calls `write` with a sink on the new contents; `write` returns false when the sink failed.
+FileWriteResult ReplaceFile(const std::filesystem::path& target,
+                            const std::function<bool(ByteSink&)>& write);
+
+}  // namespace toroglav
