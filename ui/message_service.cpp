@@ -6,10 +6,22 @@ namespace toroglav::ui {
 
 using namespace Qt::StringLiterals;
 
-void MessageBoxService::ShowWarning(QWidget* owner, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, u"Внимание!"_s, text, QMessageBox::Ok, owner);
+namespace {
+
+void ShowBox(QWidget* owner, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+}  // namespace
+
+void MessageBoxService::ShowWarning(QWidget* owner, const QString& text) {
+    ShowBox(owner, QMessageBox::NoIcon, u"Внимание!"_s, text);
+}
+
+void MessageBoxService::ShowError(QWidget* owner, const QString& text) {
+    ShowBox(owner, QMessageBox::Critical, u"Тороглав"_s, text);
 }
 
 }  // namespace toroglav::ui

@@ -1,6 +1,6 @@
 #pragma once
-// How the window tells the user about a calculation warning. The dialog holds one service; the
-// program shows modal boxes, tests put in a service that only records.
+// How the window tells the user something. The dialog holds one service; the program shows
+// modal boxes, tests put in a service that only records.
 
 #include <QString>
 
@@ -11,14 +11,18 @@ namespace toroglav::ui {
 class MessageService {
 public:
     virtual ~MessageService() = default;
-    // Returns once the user has seen the warning; the calculation then goes on.
+    // A calculation warning. Returns once the user has seen it; the calculation then goes on.
     virtual void ShowWarning(QWidget* owner, const QString& text) = 0;
+    // A file that could not be read or written; the command has ended without effect.
+    virtual void ShowError(QWidget* owner, const QString& text) = 0;
 };
 
-// A modal box captioned "Внимание!" with the text and a single OK button, no icon.
+// Modal boxes with a single OK button: warnings captioned "Внимание!" without an icon, errors
+// captioned with the program's name and the stop icon.
 class MessageBoxService : public MessageService {
 public:
     void ShowWarning(QWidget* owner, const QString& text) override;
+    void ShowError(QWidget* owner, const QString& text) override;
 };
 
 }  // namespace toroglav::ui

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "calc/calculation.h"
+#include "files/state_file.h"
 #include "ui/control_ids.h"
 #include "ui/data_exchange.h"
 #include "ui/pictures.h"
@@ -31,8 +32,11 @@ void SettleLayouts(QWidget& widget) {
 
 }  // namespace
 
-CToroglavDlg::CToroglavDlg(std::unique_ptr<MessageService> messages)
-    : m_messages(messages ? std::move(messages) : std::make_unique<MessageBoxService>()) {
+CToroglavDlg::CToroglavDlg(std::unique_ptr<MessageService> messages,
+                           std::unique_ptr<FileDialogService> fileDialogs)
+    : m_messages(messages ? std::move(messages) : std::make_unique<MessageBoxService>()),
+      m_fileDialogs(fileDialogs ? std::move(fileDialogs) : std::make_unique<PlatformFileDialogs>()),
+      m_stateFile(StateFilePathHere()) {
     RegisterResources();
     setWindowTitle(u"Расчет импульсного трансформатора двухтактного преобразователя"_s);
     // Minimise and close, no maximise; the size is fixed by the layout.
@@ -65,6 +69,9 @@ void CToroglavDlg::ConnectCommands() {
     const Click clicks[] = {
         {ids::kCalculate, &CToroglavDlg::OnCalculate},
         {ids::kExit, &CToroglavDlg::OnExit},
+        {ids::kSaveDesign, &CToroglavDlg::OnSaveDesign},
+        {ids::kLoadDesign, &CToroglavDlg::OnLoadDesign},
+        {ids::kSaveReport, &CToroglavDlg::OnSaveReport},
         {ids::kController[0], &CToroglavDlg::OnControllerTl494},
         {ids::kController[1], &CToroglavDlg::OnControllerOther},
         {ids::kSwitchDrop[0], &CToroglavDlg::OnSwitchDropUsat},
@@ -79,7 +86,7 @@ void CToroglavDlg::ConnectCommands() {
     for (const Click& click : clicks)
         connect(m_form.as<QAbstractButton>(click.id), &QAbstractButton::clicked, this,
                 click.handler);
-    // Save, load, the text report and the three menu commands are not wired yet.
+    // The three menu commands are not wired yet.
 
     // textEdited comes from the user's typing only, never from setText.
     connect(m_form.as<QLineEdit>(ids::kInductionMax), &QLineEdit::textEdited, this,
@@ -107,12 +114,6 @@ void CToroglavDlg::OnInitDialog() {
     m_form.control(ids::kCalculate)->setFocus();
 }
 
-void CToroglavDlg::RestoreState() {
-    // No state file is read yet: the window starts from the defaults every time.
-    ApplyFieldEnables();
-    OnCalculate();
-}
-
 void CToroglavDlg::UpdateData(bool take) {
     if (take)
         TakeRecord(m_form, m_record);
@@ -126,11 +127,6 @@ void CToroglavDlg::OnCalculate() {
         m_messages->ShowWarning(this, QStringFromCp1251(warning));
     });
     UpdateData(false);
-}
-
-void CToroglavDlg::OnExit() {
-    // The state file will be written here, from the inputs taken off the window.
-    QDialog::reject();
 }
 
 void CToroglavDlg::reject() {

@@ -10,9 +10,12 @@
 #include <QDialog>
 #include <QIcon>
 #include <QRect>
+#include <filesystem>
 #include <memory>
 
 #include "calc/design_record.h"
+#include "files/read_status.h"
+#include "ui/file_dialogs.h"
 #include "ui/main_form.h"
 #include "ui/message_service.h"
 #include "ui/option_rules.h"
@@ -25,8 +28,11 @@ class CToroglavDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // Warnings of the calculation go to `messages`; by default they are modal message boxes.
-    explicit CToroglavDlg(std::unique_ptr<MessageService> messages = nullptr);
+    // Messages go to `messages` and file names come from `fileDialogs`; by default they are
+    // modal boxes and the platform's file dialogs. The state file is fixed here, in the working
+    // directory of this moment.
+    explicit CToroglavDlg(std::unique_ptr<MessageService> messages = nullptr,
+                          std::unique_ptr<FileDialogService> fileDialogs = nullptr);
     ~CToroglavDlg() override;
 
     DesignRecord& record() { return m_record; }
@@ -42,9 +48,17 @@ public:
     // Enables one edit of each switchable pair from the record's options.
     void ApplyFieldEnables();
 
+    // Where the inputs are kept between runs.
+    const std::filesystem::path& stateFile() const { return m_stateFile; }
+    // The name the save dialogs offer, from the record as it stands (cp1251).
+    Text BuildDefaultFileName() const;
+
     // Commands.
     void OnCalculate();
     void OnExit();
+    void OnSaveDesign();
+    void OnLoadDesign();
+    void OnSaveReport();
 
     // Field rules.
     void OnControllerTl494();
@@ -75,12 +89,21 @@ private:
     void ConnectCommands();
     void OnInitDialog();
     void RestoreState();
+    void ApplyLoadedDesign();
+    // The path chosen in a file dialog, or an empty one when the user cancelled.
+    std::filesystem::path ChooseFile(const FileChoice& choice, const QString& extension = {});
+    std::filesystem::path ChooseSaveFile(const QString& extension);
+    void ShowReadError(ReadStatus status);
+    void ShowFileError(const QString& what, const std::filesystem::path& path,
+                       const std::string& reason);
     void ApplyControllerEdits(ControllerEdits edits);
     void ApplySwitchDropEdits(SwitchDropEdits edits);
     void SetCoreType(std::int32_t coreType);
 
     DesignRecord m_record;
     std::unique_ptr<MessageService> m_messages;
+    std::unique_ptr<FileDialogService> m_fileDialogs;
+    std::filesystem::path m_stateFile;
     MainForm m_form;
     QIcon m_hIcon;
     QLineEdit* m_editDimho = nullptr;

@@ -1,10 +1,8 @@
 // The core group follows the core type on paint: picture, dimension captions, fields in use.
 
 #include <QAbstractButton>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTest>
 
 #include "ui/control_ids.h"
@@ -16,8 +14,6 @@ using namespace toroglav::ui;
 using toroglav::ui::test::OpenWindow;
 
 namespace {
-
-const QColor kPictureBackground(231, 231, 214);
 
 // Captions of labels 1063, 1064, 1065 (first row), then 1104, 1067, 1106 (second row).
 QStringList Captions(OpenWindow& window) {
@@ -32,15 +28,6 @@ QStringList Captions(OpenWindow& window) {
 QList<bool> SecondRow(OpenWindow& window) {
     return {window->control(ids::kDimHs)->isVisible(), window->control(ids::kDimho)->isVisible(),
             window->control(ids::kDimL)->isVisible()};
-}
-
-// What the screen shows at the picture's top left corner: only what the window actually
-// repainted, unlike a fresh rendering of the widget.
-QColor PictureCorner(OpenWindow& window) {
-    QCoreApplication::processEvents();
-    const QImage image = window->screen()->grabWindow(window->winId()).toImage();
-    const QPoint corner = window->pictureRect().topLeft() * image.devicePixelRatio();
-    return image.pixelColor(corner + QPoint(1, 1));
 }
 
 }  // namespace
@@ -85,7 +72,7 @@ private slots:
         QCOMPARE(window->record().m_nCoreType, type);  // at once, before any paint
         QTRY_COMPARE(Captions(window), captions);
         QTRY_COMPARE(SecondRow(window), secondRow);
-        QTRY_COMPARE(PictureCorner(window) == kPictureBackground, picture);
+        QTRY_COMPARE(window.PictureCorner() == test::kPictureBackground, picture);
         // No calculation: the results and the typed dimensions stay.
         QCOMPARE(window.Text(ids::kAe), ringResult);
         QCOMPARE(window.Text(ids::kDimD), u"40"_s);
@@ -95,7 +82,7 @@ private slots:
         OpenWindow window;
         QCOMPARE(Captions(window), (QStringList{u"D"_s, u"d"_s, u"h"_s, {}, {}, {}}));
         QCOMPARE(SecondRow(window), (QList<bool>{false, false, false}));
-        QCOMPARE(PictureCorner(window), kPictureBackground);
+        QCOMPARE(window.PictureCorner(), test::kPictureBackground);
         QCOMPARE(window->pictureRect().size(), QSize(120, 110));
         // The picture stands right of the dimension fields.
         const QWidget* dimh = window->control(ids::kDimh);
@@ -118,7 +105,7 @@ private slots:
         window->repaint();
         QCOMPARE(Captions(window), captions);
         QCOMPARE(SecondRow(window), (QList<bool>{true, true, false}));
-        QVERIFY(PictureCorner(window) != kPictureBackground);
+        QVERIFY(window.PictureCorner() != test::kPictureBackground);
     }
 
     // Hidden fields keep their texts and the data exchange still carries them.

@@ -1,11 +1,14 @@
 #include "window_test_support.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 
 namespace toroglav::ui::test {
@@ -33,9 +36,18 @@ QStringList ModalWatchdog::TakeSeen() {
     return std::exchange(seen_, {});
 }
 
-OpenWindow::OpenWindow() : previousFolder_(QDir::currentPath()) {
-    QDir::setCurrent(folder_.path());
-    dialog_ = std::make_unique<CToroglavDlg>(std::make_unique<RecordingMessages>(warnings_));
+QString ScriptedFileDialogs::ChooseFile(QWidget*, const FileChoice& choice) {
+    asked_.append(choice);
+    if (answers_.isEmpty()) qWarning("a file dialog opened that the test did not expect");
+    return answers_.isEmpty() ? QString() : answers_.takeFirst();
+}
+
+OpenWindow::OpenWindow(const QString& folder)
+    : folder_(folder.isEmpty() ? ownFolder_.path() : folder), previousFolder_(QDir::currentPath()) {
+    QDir::setCurrent(folder_);
+    dialog_ =
+        std::make_unique<CToroglavDlg>(std::make_unique<RecordingMessages>(warnings_, errors_),
+                                       std::make_unique<ScriptedFileDialogs>(answers_, asked_));
     dialog_->show();
     if (!QTest::qWaitForWindowExposed(dialog_.get())) qWarning("main window was not exposed");
 }
@@ -51,6 +63,17 @@ QString OpenWindow::Text(int id) const {
     if (const auto* label = qobject_cast<QLabel*>(control)) return label->text();
     qWarning("control %d shows no text", id);
     return {};
+}
+
+QColor OpenWindow::PictureCorner() {
+    QCoreApplication::processEvents();
+    const QImage image = dialog_->screen()->grabWindow(dialog_->winId()).toImage();
+    const QPoint corner = dialog_->pictureRect().topLeft() * image.devicePixelRatio();
+    return image.pixelColor(corner + QPoint(1, 1));
+}
+
+void OpenWindow::Click(int id) {
+    qobject_cast<QAbstractButton*>(dialog_->control(id))->click();
 }
 
 QLineEdit* OpenWindow::Edit(int id) const {

@@ -2,12 +2,14 @@
 // Shared pieces of the window tests: a message service that only records, a watchdog that fails
 // the test when any modal box opens, and helpers that drive the main window like a user.
 
+#include <QColor>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
 
+#include "ui/file_dialogs.h"
 #include "ui/message_service.h"
 #include "ui/toroglav_dlg.h"
 
@@ -15,13 +17,32 @@ class QLineEdit;
 
 namespace toroglav::ui::test {
 
+// The background of every drawing of the program.
+inline const QColor kPictureBackground(231, 231, 214);
+
 class RecordingMessages : public MessageService {
 public:
-    explicit RecordingMessages(QStringList& sink) : sink_(sink) {}
-    void ShowWarning(QWidget*, const QString& text) override { sink_.append(text); }
+    RecordingMessages(QStringList& warnings, QStringList& errors)
+        : warnings_(warnings), errors_(errors) {}
+    void ShowWarning(QWidget*, const QString& text) override { warnings_.append(text); }
+    void ShowError(QWidget*, const QString& text) override { errors_.append(text); }
 
 private:
-    QStringList& sink_;
+    QStringList& warnings_;
+    QStringList& errors_;
+};
+
+// Answers file dialogs from a list of names, an empty one meaning "cancelled", and keeps what
+// each dialog was asked to show.
+class ScriptedFileDialogs : public FileDialogService {
+public:
+    ScriptedFileDialogs(QStringList& answers, QList<FileChoice>& asked)
+        : answers_(answers), asked_(asked) {}
+    QString ChooseFile(QWidget*, const FileChoice& choice) override;
+
+private:
+    QStringList& answers_;
+    QList<FileChoice>& asked_;
 };
 
 // Polls for modal windows; each one found is recorded and closed so the test cannot hang.
@@ -37,15 +58,27 @@ private:
     QStringList seen_;
 };
 
-// A main window shown in a fresh temporary working folder, with recorded warnings.
+// A main window shown in a working folder of its own (a fresh temporary one unless given),
+// with recorded messages and scripted file dialogs.
 class OpenWindow {
 public:
-    OpenWindow();
+    explicit OpenWindow(const QString& folder = {});
     ~OpenWindow();
 
     CToroglavDlg& operator*() { return *dialog_; }
     CToroglavDlg* operator->() { return dialog_.get(); }
     const QStringList& warnings() const { return warnings_; }
+    const QStringList& errors() const { return errors_; }
+    // The folder the window was started in.
+    QString folder() const { return folder_; }
+    // The next file dialog returns `path` (empty: the user cancels); what it was asked is kept.
+    void AnswerFileDialog(const QString& path) { answers_.append(path); }
+    const QList<FileChoice>& fileDialogsAsked() const { return asked_; }
+    // What the screen shows at the core picture's top left corner: only what the window
+    // actually repainted, unlike a fresh rendering of the widget.
+    QColor PictureCorner();
+    // Clicks the button or radio with the identifier `id`.
+    void Click(int id);
 
     // The text shown by an edit or result field.
     QString Text(int id) const;
@@ -54,9 +87,13 @@ public:
     void Type(int id, const QString& text);
 
 private:
-    QTemporaryDir folder_;
+    QTemporaryDir ownFolder_;
+    QString folder_;
     QString previousFolder_;
     QStringList warnings_;
+    QStringList errors_;
+    QStringList answers_;
+    QList<FileChoice> asked_;
     std::unique_ptr<CToroglavDlg> dialog_;
 };
 

@@ -1,0 +1,26 @@
+#include "ui/file_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace toroglav::ui {
+
+QString PlatformFileDialogs::ChooseFile(QWidget* owner, const FileChoice& choice) {
+    QFileDialog dialog(owner, choice.title, lastFolder_);
+    dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(choice.nameFilters);
+    if (!choice.initialName.isEmpty()) dialog.selectFile(choice.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+QString WithExtension(const QString& path, const QString& extension) {
+    const QString ending = QLatin1Char('.') + extension;
+    return path.endsWith(ending, Qt::CaseInsensitive) ? path : path + ending;
+}
+
+}  // namespace toroglav::ui
