@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #ifdef TOROGLAV_MAIN_WINDOW
+#include "ui/qt_translations.h"
 #include "ui/toroglav_dlg.h"
 #endif
 #ifdef TOROGLAV_LABEL_DIALOG
@@ -40,6 +41,7 @@ private:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
 #ifdef TOROGLAV_MAIN_WINDOW
+    toroglav::ui::InstallQtTranslations(application);
     toroglav::ui::CToroglavDlg window;
 #else
     QDialog window;

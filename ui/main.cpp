@@ -2,10 +2,12 @@
 
 #include <QApplication>
 
+#include "ui/qt_translations.h"
 #include "ui/toroglav_dlg.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    toroglav::ui::InstallQtTranslations(application);
     toroglav::ui::CToroglavDlg dialog;
     dialog.exec();
     return 0;
