@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -12,9 +13,18 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "ui/result_field.h"
+
 namespace toroglav::ui {
 
 namespace {
+
+// What an edit's frame and inner margins take from its width; the rest is room for the text.
+int EditChrome(const QLineEdit& edit) {
+    constexpr int kTextMargin = 3;  // the line edit's inner margin plus the cursor
+    const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
+    return 2 * frame + 2 * kTextMargin;
+}
 
 // An input field holds no more text than its box shows: typing that would make the text wider
 // than the box is refused, while shortening a text is always allowed (the program itself may
@@ -29,27 +39,46 @@ public:
 
     State validate(QString& input, int&) const override {
         if (input.size() <= before_.size()) return Acceptable;
-        const int frame = edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit_);
-        const int room = edit_->width() - 2 * frame - 2 * kTextMargin;
+        const int room = edit_->width() - EditChrome(*edit_);
         return edit_->fontMetrics().horizontalAdvance(input) <= room ? Acceptable : Invalid;
     }
 
 private:
-    static constexpr int kTextMargin = 3;  // the line edit's inner margin plus the cursor
     QLineEdit* edit_;
     QString before_;
 };
 
-// Narrowest width at which `text` wraps into two lines at one of its spaces.
-int TwoLineWidth(const QFontMetrics& metrics, const QString& text) {
-    int best = metrics.horizontalAdvance(text);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != QLatin1Char(' ')) continue;
-        const int first = metrics.horizontalAdvance(text.left(i).trimmed());
-        const int second = metrics.horizontalAdvance(text.mid(i + 1).trimmed());
-        best = std::min(best, std::max(first, second));
+// Lines that wrapping `words` at word boundaries into `width` pixels gives.
+int WrappedLines(const QFontMetrics& metrics, const QStringList& words, int width) {
+    const int space = metrics.horizontalAdvance(u' ');
+    int lines = 0;
+    int line = width + 1;  // no line started yet
+    for (const QString& word : words) {
+        const int advance = metrics.horizontalAdvance(word);
+        if (line + space + advance <= width) {
+            line += space + advance;
+        } else {
+            ++lines;
+            line = advance;
+        }
     }
-    return best + 2;  // slack for rounding between measuring and laying out
+    return lines;
+}
+
+// Narrowest width at which `text` wraps into at most `lines` lines at its spaces.
+int WrapWidth(const QFontMetrics& metrics, const QString& text, int lines) {
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    int narrow = 0;
+    for (const QString& word : words) narrow = std::max(narrow, metrics.horizontalAdvance(word));
+    int wide = metrics.horizontalAdvance(text);
+    while (narrow < wide) {
+        const int middle = (narrow + wide) / 2;
+        if (WrappedLines(metrics, words, middle) <= lines)
+            wide = middle;
+        else
+            narrow = middle + 1;
+    }
+    return narrow + 2;  // slack for rounding between measuring and laying out
 }
 
 }  // namespace
@@ -63,20 +92,21 @@ void FormBuilder::Register(int id, QWidget* control) {
     form_.controls_.insert(id, control);
 }
 
-QLineEdit* FormBuilder::Edit(int id, int widthUnits) {
+QLineEdit* FormBuilder::Edit(int id, int characters) {
     auto* edit = new QLineEdit(&dialog_);
     edit->setAlignment(Qt::AlignCenter);
-    edit->setFixedWidth(units_.x(widthUnits));
+    // Digits are the widest characters of a number; the separator is one of them.
+    const QString widest = QString(characters - 1, u'0') + u',';
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(widest) + EditChrome(*edit));
     edit->setValidator(new FitWidthValidator(edit));
     Register(id, edit);
     return edit;
 }
 
-QLabel* FormBuilder::Result(int id, int widthUnits, Qt::Alignment alignment) {
-    auto* result = new QLabel(&dialog_);
-    result->setTextFormat(Qt::PlainText);  // results such as "< 25" are never markup
+QLabel* FormBuilder::Result(int id, QStringView widest, Qt::Alignment alignment) {
+    auto* result = new ResultField(&dialog_);
     result->setAlignment(alignment | Qt::AlignVCenter);
-    result->setFixedWidth(units_.x(widthUnits));
+    result->setMinimumWidth(result->fontMetrics().horizontalAdvance(widest.toString()));
     Register(id, result);
     return result;
 }
@@ -107,15 +137,15 @@ QLabel* FormBuilder::Label(int id, const QString& text, Qt::Alignment alignment)
     return label;
 }
 
-QLabel* FormBuilder::TwoLineLabel(const QString& text, Qt::Alignment alignment) {
+QLabel* FormBuilder::WrappedLabel(const QString& text, int lines, Qt::Alignment alignment) {
     QLabel* label = Label(text, alignment);
     label->setWordWrap(true);
-    label->setFixedWidth(TwoLineWidth(label->fontMetrics(), text));
+    label->setFixedWidth(WrapWidth(label->fontMetrics(), text, lines));
     return label;
 }
 
-QLabel* FormBuilder::TwoLineLabel(int id, const QString& text, Qt::Alignment alignment) {
-    QLabel* label = TwoLineLabel(text, alignment);
+QLabel* FormBuilder::WrappedLabel(int id, const QString& text, int lines, Qt::Alignment alignment) {
+    QLabel* label = WrappedLabel(text, lines, alignment);
     Register(id, label);
     return label;
 }
@@ -125,6 +155,12 @@ QPushButton* FormBuilder::Button(int id, const QString& caption, int widthUnits)
     button->setMinimumWidth(units_.x(widthUnits));
     Register(id, button);
     return button;
+}
+
+void FormBuilder::SetNarrowMargins(QLayout& layout) const {
+    const QMargins margins = layout.contentsMargins();
+    const int side = units_.x(4);
+    layout.setContentsMargins(side, margins.top(), side, margins.bottom());
 }
 
 QAction* FormBuilder::Command(QMenuBar& menuBar, int id, const QString& text) {

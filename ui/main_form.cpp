@@ -49,7 +49,7 @@ MainForm BuildMainForm(QDialog& dialog) {
     left->addWidget(BuildInputGroup(build), 1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(BuildCoreGroup(build));
+    right->addWidget(BuildCoreGroup(build), 0, Qt::AlignLeft);  // as wide as what it holds
     right->addWidget(BuildResultsGroup(build), 1);
 
     auto* columns = new QHBoxLayout;
@@ -57,6 +57,7 @@ MainForm BuildMainForm(QDialog& dialog) {
     columns->addLayout(right);
 
     auto* window = new QVBoxLayout(&dialog);
+    build.SetNarrowMargins(*window);
     window->setMenuBar(BuildMenuBar(build));
     window->addLayout(columns);
     window->addLayout(BuildCommandButtons(build));

@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kDimensionWidth = 30;
+constexpr int kDimensionEdit = 7;        // characters
 constexpr QSize kPictureSize(120, 110);  // the size of the core drawings
 
 // A dimension label is renamed with the core type, so it is made wide enough for every caption
@@ -30,7 +30,7 @@ QLabel* DimensionLabel(FormBuilder& b, int id, const QString& templateText) {
     QLabel* label = b.Label(id, templateText, Qt::AlignHCenter);
     const auto position =
         std::ranges::find(ids::kDimensionLabels, id) - ids::kDimensionLabels.begin();
-    int width = b.units().x(kDimensionWidth);
+    int width = 0;
     for (std::int32_t type = 0; const CoreView* view = CoreViewFor(type); ++type)
         width = std::max(width, label->fontMetrics().horizontalAdvance(
                                     view->captions[static_cast<std::size_t>(position)].toString()));
@@ -41,7 +41,7 @@ QLabel* DimensionLabel(FormBuilder& b, int id, const QString& templateText) {
 
 // Hidden second-row fields keep their room.
 QLineEdit* SwitchableEdit(FormBuilder& b, int id) {
-    QLineEdit* edit = b.Edit(id, kDimensionWidth);
+    QLineEdit* edit = b.Edit(id, kDimensionEdit);
     QSizePolicy policy = edit->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     edit->setSizePolicy(policy);
@@ -54,9 +54,9 @@ QGridLayout* BuildDimensions(FormBuilder& b) {
     grid->addWidget(DimensionLabel(b, ids::kLabelDimD, u"D"_s), 0, 0);
     grid->addWidget(DimensionLabel(b, ids::kLabelDimd, u"d"_s), 0, 1);
     grid->addWidget(DimensionLabel(b, ids::kLabelDimh, u"h"_s), 0, 2);
-    grid->addWidget(b.Edit(ids::kDimD, kDimensionWidth), 1, 0, Qt::AlignHCenter);
-    grid->addWidget(b.Edit(ids::kDimd, kDimensionWidth), 1, 1, Qt::AlignHCenter);
-    grid->addWidget(b.Edit(ids::kDimh, kDimensionWidth), 1, 2, Qt::AlignHCenter);
+    grid->addWidget(b.Edit(ids::kDimD, kDimensionEdit), 1, 0, Qt::AlignHCenter);
+    grid->addWidget(b.Edit(ids::kDimd, kDimensionEdit), 1, 1, Qt::AlignHCenter);
+    grid->addWidget(b.Edit(ids::kDimh, kDimensionEdit), 1, 2, Qt::AlignHCenter);
     grid->addWidget(DimensionLabel(b, ids::kLabelDimHs, u"Hs"_s), 2, 0);
     grid->addWidget(DimensionLabel(b, ids::kLabelDimho, u"ho"_s), 2, 1);
     grid->addWidget(DimensionLabel(b, ids::kLabelDimL, u"L"_s), 2, 2);
@@ -88,14 +88,16 @@ QGroupBox* BuildCoreGroup(FormBuilder& b) {
     picture->setFixedSize(kPictureSize);
     b.SetPictureArea(picture);
 
+    // The caption stands centred over the radios, which take only their own width.
     auto* material = new QVBoxLayout;
     material->addWidget(b.Label(u"Материал"_s, Qt::AlignHCenter));
-    material->addWidget(b.Radio(ids::kMaterial[0], u"N87"_s));
-    material->addWidget(b.Radio(ids::kMaterial[1], u"N27"_s));
+    material->addWidget(b.Radio(ids::kMaterial[0], u"N87"_s), 0, Qt::AlignHCenter);
+    material->addWidget(b.Radio(ids::kMaterial[1], u"N27"_s), 0, Qt::AlignHCenter);
     material->addStretch();
     b.GroupRadios(ids::kMaterial);
 
     auto* row = new QHBoxLayout(box);
+    b.SetNarrowMargins(*row);
     row->addLayout(fields);
     row->addWidget(picture, 0, Qt::AlignTop);
     row->addLayout(material);

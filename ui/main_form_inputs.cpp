@@ -18,19 +18,30 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kEditWidth = 30;    // input edits of the upper rows
-constexpr int kOutputWidth = 24;  // edits of the five output columns
-constexpr int kBesideWidth = 70;  // column of results and option radios beside the edits
-constexpr int kRowSpacing = 2;    // pixels; the rows are dense, as on the dialog they come from
+// Characters the edits hold: six in the upper rows and the output columns, seven for the supply.
+constexpr int kNumberEdit = 6;
+constexpr int kSupplyEdit = 7;
+constexpr int kRowSpacing = 2;  // pixels; the rows are dense, as on the dialog they come from
 
-// Columns of the upper rows.
-enum { kLabelColumn, kEditColumn, kBesideColumn };
+// One grid for the whole group, so the output columns line up under the edits above them: the
+// upper rows put their edit in the column of output 2 and what stands beside it (a result, an
+// option) over outputs 3 to 5. The supply's three wider edits start in the same column.
+enum Column {
+    kLabelColumn = 0,
+    kOutputColumn = 1,  // output k takes column kOutputColumn + k
+    kEditColumn = 2,
+    kBesideColumn = 3,
+};
+constexpr int kUpperLabelSpan = kEditColumn - kLabelColumn;
+constexpr int kBesideSpan = kOutputColumn + kOutputCount - kBesideColumn;
+constexpr int kAllColumns = kOutputColumn + kOutputCount;
+constexpr int kFromEditSpan = kAllColumns - kEditColumn;
 
-void AddRow(QGridLayout& grid, QLabel* label, QWidget* edit, QWidget* beside = nullptr) {
+void AddUpperRow(QGridLayout& grid, QLabel* label, QWidget* edit, QWidget* beside = nullptr) {
     const int row = grid.rowCount();
-    grid.addWidget(label, row, kLabelColumn);
-    grid.addWidget(edit, row, kEditColumn);
-    if (beside) grid.addWidget(beside, row, kBesideColumn);
+    grid.addWidget(label, row, kLabelColumn, 1, kUpperLabelSpan);
+    grid.addWidget(edit, row, kEditColumn, Qt::AlignHCenter);
+    if (beside) grid.addWidget(beside, row, kBesideColumn, 1, kBesideSpan);
 }
 
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
@@ -41,100 +52,99 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 }
 
 // Magnetic and converter data, switch drop and supply, down to the stabilisation option.
-QGridLayout* BuildOperatingRows(FormBuilder& b) {
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(kRowSpacing);
-    grid->setColumnStretch(kLabelColumn, 1);
-    grid->setColumnMinimumWidth(kBesideColumn, b.units().x(kBesideWidth));
-
+void AddOperatingRows(FormBuilder& b, QGridLayout& grid) {
     auto* headings = new QVBoxLayout;
     headings->setSpacing(0);
     headings->addWidget(b.Label(u"Индукция"_s, Qt::AlignHCenter));
     headings->addWidget(b.Label(u"мин.    ном.    макс."_s, Qt::AlignHCenter));
-    grid->addLayout(headings, 0, kBesideColumn);
+    grid.addLayout(headings, 0, kBesideColumn, 1, kBesideSpan);
 
-    AddRow(*grid, b.Label(u"Магнитная проницаемость, эффективная"_s),
-           b.Edit(ids::kPermeability, kEditWidth));
-    AddRow(*grid, b.Label(u"Индукция, максимальная, Т"_s), b.Edit(ids::kInductionMax, kEditWidth),
-           b.Result(ids::kInductionRange, kBesideWidth, Qt::AlignHCenter));
-    AddRow(*grid, b.Label(u"Коэффициент заполнения окна"_s), b.Edit(ids::kWindowFill, kEditWidth),
-           b.Result(ids::kWindowFillResult, kBesideWidth, Qt::AlignLeft));
-    AddRow(*grid, b.Label(u"Плотность тока, А/мм2"_s), b.Edit(ids::kCurrentDensity, kEditWidth));
-    AddRow(*grid, b.Label(u"Частота преобразования, кГц"_s), b.Edit(ids::kFrequency, kEditWidth));
-    AddRow(*grid, b.Label(u"Коэффициент заполнения импульса, макс."_s),
-           b.Edit(ids::kDutyMax, kEditWidth), b.Radio(ids::kController[0], u"TL494 и т.п."_s));
-    AddRow(*grid, b.Label(u"Мертвое время (dead time), минимум, мкс"_s),
-           b.Edit(ids::kDeadTime, kEditWidth), b.Radio(ids::kController[1], u"Другие"_s));
-    AddRow(*grid, b.Label(u"Сопротивление канала Rds(on), Ом"_s), b.Edit(ids::kRdsOn, kEditWidth),
-           b.Radio(ids::kSwitchDrop[1], u"Rds(on)"_s));
-    AddRow(*grid, b.Label(u"Напряжение насыщения Uнас., В"_s), b.Edit(ids::kUsat, kEditWidth),
-           b.Radio(ids::kSwitchDrop[0], u"Uнас."_s));
+    AddUpperRow(grid, b.Label(u"Магнитная проницаемость, эффективная"_s),
+                b.Edit(ids::kPermeability, kNumberEdit));
+    AddUpperRow(grid, b.Label(u"Индукция, максимальная, Т"_s),
+                b.Edit(ids::kInductionMax, kNumberEdit),
+                b.Result(ids::kInductionRange, u"0,000; 0,000; 0,000", Qt::AlignHCenter));
+    AddUpperRow(grid, b.Label(u"Коэффициент заполнения окна"_s),
+                b.Edit(ids::kWindowFill, kNumberEdit),
+                b.Result(ids::kWindowFillResult, u"00,000 (расчет)", Qt::AlignLeft));
+    AddUpperRow(grid, b.Label(u"Плотность тока, А/мм2"_s),
+                b.Edit(ids::kCurrentDensity, kNumberEdit));
+    AddUpperRow(grid, b.Label(u"Частота преобразования, кГц"_s),
+                b.Edit(ids::kFrequency, kNumberEdit));
+    AddUpperRow(grid, b.Label(u"Коэффициент заполнения импульса, макс."_s),
+                b.Edit(ids::kDutyMax, kNumberEdit),
+                b.Radio(ids::kController[0], u"TL494 и т.п."_s));
+    AddUpperRow(grid, b.Label(u"Мертвое время (dead time), минимум, мкс"_s),
+                b.Edit(ids::kDeadTime, kNumberEdit), b.Radio(ids::kController[1], u"Другие"_s));
+    AddUpperRow(grid, b.Label(u"Сопротивление канала Rds(on), Ом"_s),
+                b.Edit(ids::kRdsOn, kNumberEdit), b.Radio(ids::kSwitchDrop[1], u"Rds(on)"_s));
+    AddUpperRow(grid, b.Label(u"Напряжение насыщения Uнас., В"_s), b.Edit(ids::kUsat, kNumberEdit),
+                b.Radio(ids::kSwitchDrop[0], u"Uнас."_s));
     b.GroupRadios(ids::kController);
     b.GroupRadios(ids::kSwitchDrop);
 
-    int row = grid->rowCount();
-    grid->addWidget(b.Label(u"Напряжение питания (мин., ном., макс.), В"_s), row, kLabelColumn);
-    grid->addLayout(Row({b.Edit(ids::kSupplyMin, kEditWidth), b.Edit(ids::kSupplyNom, kEditWidth),
-                         b.Edit(ids::kSupplyMax, kEditWidth)}),
-                    row, kEditColumn, 1, 2);
-    grid->addLayout(Row({b.Radio(ids::kSupplyKind[0], u"Постоянное"_s),
-                         b.Radio(ids::kSupplyKind[1], u"Сетевое"_s)}),
-                    ++row, kEditColumn, 1, 2);
+    int row = grid.rowCount();
+    grid.addWidget(b.Label(u"Напряжение питания (мин., ном., макс.), В"_s), row, kLabelColumn, 1,
+                   kUpperLabelSpan);
+    grid.addLayout(Row({b.Edit(ids::kSupplyMin, kSupplyEdit), b.Edit(ids::kSupplyNom, kSupplyEdit),
+                        b.Edit(ids::kSupplyMax, kSupplyEdit)}),
+                   row, kEditColumn, 1, kFromEditSpan);
+    grid.addLayout(Row({b.Radio(ids::kSupplyKind[0], u"Постоянное"_s),
+                        b.Radio(ids::kSupplyKind[1], u"Сетевое"_s)}),
+                   ++row, kEditColumn, 1, kFromEditSpan);
     b.GroupRadios(ids::kSupplyKind);
 
-    grid->addWidget(b.Label(u"Вторичные обмотки"_s, Qt::AlignHCenter), ++row, kLabelColumn, 1, 3);
-    grid->addWidget(b.Label(u"Стабилизация выходных напряжений"_s), ++row, kLabelColumn);
+    grid.addWidget(b.Label(u"Вторичные обмотки"_s, Qt::AlignHCenter), ++row, kLabelColumn, 1,
+                   kAllColumns);
+    grid.addWidget(b.Label(u"Стабилизация выходных напряжений"_s), ++row, kLabelColumn, 1,
+                   kUpperLabelSpan);
     // "Есть" stands left of "Нет", but "Нет" is option 0.
-    grid->addLayout(Row({b.Radio(ids::kStabilization[1], u"Есть"_s),
-                         b.Radio(ids::kStabilization[0], u"Нет"_s)}),
-                    row, kEditColumn, 1, 2);
+    grid.addLayout(Row({b.Radio(ids::kStabilization[1], u"Есть"_s),
+                        b.Radio(ids::kStabilization[0], u"Нет"_s)}),
+                   row, kEditColumn, 1, kFromEditSpan);
     b.GroupRadios(ids::kStabilization);
-    return grid;
 }
 
 void AddOutputEdits(FormBuilder& b, QGridLayout& grid, int row, const ids::PerOutput& ids) {
-    for (int k = 0; k < kOutputCount; ++k) grid.addWidget(b.Edit(ids[k], kOutputWidth), row, k + 1);
+    for (int k = 0; k < kOutputCount; ++k)
+        grid.addWidget(b.Edit(ids[k], kNumberEdit), row, kOutputColumn + k, Qt::AlignHCenter);
 }
 
 void AddOutputRow(FormBuilder& b, QGridLayout& grid, const QString& label,
                   const ids::PerOutput& ids) {
     const int row = grid.rowCount();
-    grid.addWidget(b.Label(label), row, 0);
+    grid.addWidget(b.Label(label), row, kLabelColumn);
     AddOutputEdits(b, grid, row, ids);
 }
 
 // Five columns, output 1 to output 5, then the rectifier kind of each output.
-QGridLayout* BuildOutputRows(FormBuilder& b) {
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(kRowSpacing);
-    grid->setColumnStretch(0, 1);
-    AddOutputRow(b, *grid, u"Номинальное напряжение, В"_s, ids::kOutVoltage);
-    AddOutputRow(b, *grid, u"Номинальный ток, А"_s, ids::kOutCurrent);
-    AddOutputRow(b, *grid, u"Минимальный ток, А"_s, ids::kOutCurrentMin);
-    AddOutputRow(b, *grid, u"Падение на диодах, В"_s, ids::kDiodeDrop);
+void AddOutputRows(FormBuilder& b, QGridLayout& grid) {
+    AddOutputRow(b, grid, u"Номинальное напряжение, В"_s, ids::kOutVoltage);
+    AddOutputRow(b, grid, u"Номинальный ток, А"_s, ids::kOutCurrent);
+    AddOutputRow(b, grid, u"Минимальный ток, А"_s, ids::kOutCurrentMin);
+    AddOutputRow(b, grid, u"Падение на диодах, В"_s, ids::kDiodeDrop);
 
     // The wire row carries the primary's wire too, ahead of the outputs' "2...".
     auto* wire = new QHBoxLayout;
-    wire->addWidget(b.TwoLineLabel(u"Диаметр провода         1 (желаемый)"_s));
+    wire->addWidget(b.WrappedLabel(u"Диаметр провода         1 (желаемый)"_s, 2));
     wire->addStretch();
-    wire->addWidget(b.Edit(ids::kWirePrimary, kOutputWidth));
+    wire->addWidget(b.Edit(ids::kWirePrimary, kNumberEdit));
     wire->addWidget(b.Label(u"2..."_s));
-    const int wireRow = grid->rowCount();
-    grid->addLayout(wire, wireRow, 0);
-    AddOutputEdits(b, *grid, wireRow, ids::kWireOut);
+    const int wireRow = grid.rowCount();
+    grid.addLayout(wire, wireRow, kLabelColumn);
+    AddOutputEdits(b, grid, wireRow, ids::kWireOut);
 
-    grid->addWidget(b.Label(u"Выпрямление:"_s), grid->rowCount(), 0);
+    grid.addWidget(b.Label(u"Выпрямление:"_s), grid.rowCount(), kLabelColumn);
     const QString kinds[] = {u"Однополярное, со средней точкой:"_s,
                              u"Двухполярное, со средней точкой:"_s, u"Мостовое"_s};
-    const int firstRow = grid->rowCount();
+    const int firstRow = grid.rowCount();
     for (int kind = 0; kind < 3; ++kind) {
-        grid->addWidget(b.Label(kinds[kind]), firstRow + kind, 0);
+        grid.addWidget(b.Label(kinds[kind]), firstRow + kind, kLabelColumn);
         for (int k = 0; k < kOutputCount; ++k)
-            grid->addWidget(b.Radio(ids::kRectifier[k][kind]), firstRow + kind, k + 1,
-                            Qt::AlignHCenter);
+            grid.addWidget(b.Radio(ids::kRectifier[k][kind]), firstRow + kind, kOutputColumn + k,
+                           Qt::AlignHCenter);
     }
     for (const auto& group : ids::kRectifier) b.GroupRadios(group);
-    return grid;
 }
 
 }  // namespace
@@ -151,10 +161,15 @@ QGroupBox* BuildConverterGroup(FormBuilder& b) {
 
 QGroupBox* BuildInputGroup(FormBuilder& b) {
     auto* box = new QGroupBox(u"Исходные данные"_s, &b.dialog());
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(kRowSpacing);
+    grid->setHorizontalSpacing(b.ColumnGap());
+    grid->setColumnStretch(kLabelColumn, 1);
+    AddOperatingRows(b, *grid);
+    AddOutputRows(b, *grid);
     auto* column = new QVBoxLayout(box);
-    column->setSpacing(kRowSpacing);
-    column->addLayout(BuildOperatingRows(b));
-    column->addLayout(BuildOutputRows(b));
+    b.SetNarrowMargins(*column);
+    column->addLayout(grid);
     column->addStretch();
     return box;
 }

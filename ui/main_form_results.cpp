@@ -17,19 +17,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kResultWidth = 60;
-constexpr int kTurnsWidth = 62;  // "13 + 13(12,04)"
-constexpr int kWireWidth = 40;   // "0,63 x 5"
-constexpr int kNumberWidth = 32;
+// The longest texts real designs give each kind of result; inf and nan are shorter.
+constexpr QStringView kNumber = u"00000,000";
+constexpr QStringView kPrimaryTurns = u"000 + 000 (000,00)";
+constexpr QStringView kOutputTurns = u"000 + 000(000,00)";
+constexpr QStringView kWire = u"0,00 x 00";
+constexpr QStringView kVoltage = u"0000,0";
+constexpr QStringView kChoke = u"00000,00";
+constexpr QStringView kInductanceUnit = u"мкГн";
+
+enum { kLabelColumn, kResultColumn, kUnitColumn };
 
 struct ResultRow {
     QString label;
     int id;
     QString unit;  // empty: no unit label
-    int width = kResultWidth;
 };
 
 // Label, result and unit, one row each; the primary inductance has its unit as a result field.
+// The results fill the room between the labels and the units, and all end at the units.
 QGridLayout* BuildMainResults(FormBuilder& b) {
     const ResultRow rows[] = {
         {u"Площадь сечения магнитопровода"_s, ids::kAe, u"мм2"_s},
@@ -43,46 +49,59 @@ QGridLayout* BuildMainResults(FormBuilder& b) {
         {u"Амплитуда тока первичной обмотки"_s, ids::kPrimaryCurrentPeak, u"А"_s},
         {u"Ток потребления"_s, ids::kSupplyCurrent, u"А"_s},
         {u"КПД без учета потерь в обмотках"_s, ids::kEfficiency, u"%"_s},
-        {u"Число витков первичной обмотки"_s, ids::kPrimaryTurns, {}, 62},
-        {u"Диаметр провода первичной обмотки"_s, ids::kPrimaryWire, {}, 40},
+        {u"Число витков первичной обмотки"_s, ids::kPrimaryTurns, {}},
+        {u"Диаметр провода первичной обмотки"_s, ids::kPrimaryWire, {}},
         {u"Диаметр провода по скин-эффекту"_s, ids::kSkinDiameter, u"мм"_s},
     };
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(b.units().y(1));
-    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(kResultColumn, 1);
     for (const ResultRow& row : rows) {
         const int line = grid->rowCount();
-        grid->addWidget(b.Label(row.label), line, 0);
-        grid->addWidget(b.Result(row.id, row.width), line, 1, Qt::AlignRight);
-        if (!row.unit.isEmpty()) grid->addWidget(b.Label(row.unit), line, 2);
+        grid->addWidget(b.Label(row.label), line, kLabelColumn);
+        const QStringView widest = row.id == ids::kPrimaryTurns  ? kPrimaryTurns
+                                   : row.id == ids::kPrimaryWire ? kWire
+                                                                 : kNumber;
+        grid->addWidget(b.Result(row.id, widest), line, kResultColumn);
         if (row.id == ids::kInductance)
-            grid->addWidget(b.Result(ids::kInductanceUnit, 20, Qt::AlignLeft), line, 2);
+            grid->addWidget(b.Result(ids::kInductanceUnit, kInductanceUnit, Qt::AlignLeft), line,
+                            kUnitColumn);
+        else if (!row.unit.isEmpty())
+            grid->addWidget(b.Label(row.unit), line, kUnitColumn);
     }
     return grid;
 }
 
-// One row per output, numbered 1 to 5, under two-line column headings.
+// One row per output, numbered 1 to 5, under column headings of two lines (the wire's of three,
+// which keeps its column as narrow as the wire texts).
 QGridLayout* BuildOutputResults(FormBuilder& b) {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(b.units().y(1));
-    const QString headings[] = {u"Число витков"_s, u"Диаметр мм х число жил"_s, u"Напр. мин, В"_s,
-                                u"Напр. ном, В"_s, u"Напр. макс, В"_s};
+    grid->setHorizontalSpacing(b.ColumnGap());
+    const std::pair<QString, int> headings[] = {
+        {u"Число витков"_s, 2}, {u"Диаметр мм х число жил"_s, 3}, {u"Напр. мин, В"_s, 2},
+        {u"Напр. ном, В"_s, 2}, {u"Напр. макс, В"_s, 2},
+    };
     int column = 1;
-    for (const QString& heading : headings)
-        grid->addWidget(b.TwoLineLabel(heading, Qt::AlignHCenter), 0, column++, Qt::AlignBottom);
+    for (const auto& [heading, lines] : headings)
+        grid->addWidget(b.WrappedLabel(heading, lines, Qt::AlignHCenter), 0, column++,
+                        Qt::AlignBottom);
     grid->addWidget(
-        b.TwoLineLabel(ids::kChokeHeading, u"Индуктивность дросселя, мкГн"_s, Qt::AlignHCenter), 0,
-        column, Qt::AlignBottom);
+        b.WrappedLabel(ids::kChokeHeading, u"Индуктивность дросселя, мкГн"_s, 2, Qt::AlignHCenter),
+        0, column, Qt::AlignBottom);
 
     for (int k = 0; k < kOutputCount; ++k) {
         const int row = k + 1;
-        grid->addWidget(b.Label(QString::number(row), Qt::AlignRight), row, 0);
-        grid->addWidget(b.Result(ids::kOutTurns[k], kTurnsWidth, Qt::AlignLeft), row, 1);
-        grid->addWidget(b.Result(ids::kOutWire[k], kWireWidth, Qt::AlignLeft), row, 2);
-        grid->addWidget(b.Result(ids::kOutVmin[k], kNumberWidth), row, 3, Qt::AlignHCenter);
-        grid->addWidget(b.Result(ids::kOutVnom[k], kNumberWidth), row, 4, Qt::AlignHCenter);
-        grid->addWidget(b.Result(ids::kOutVmax[k], kNumberWidth), row, 5, Qt::AlignHCenter);
-        grid->addWidget(b.Result(ids::kChoke[k], kWireWidth), row, 6, Qt::AlignHCenter);
+        // The number keeps its distance from the turns beside it ("1  13 + 13", not "113 + 13").
+        QLabel* number = b.Label(QString::number(row), Qt::AlignRight);
+        number->setContentsMargins(0, 0, b.units().x(3), 0);
+        grid->addWidget(number, row, 0);
+        grid->addWidget(b.Result(ids::kOutTurns[k], kOutputTurns, Qt::AlignLeft), row, 1);
+        grid->addWidget(b.Result(ids::kOutWire[k], kWire, Qt::AlignLeft), row, 2);
+        grid->addWidget(b.Result(ids::kOutVmin[k], kVoltage, Qt::AlignHCenter), row, 3);
+        grid->addWidget(b.Result(ids::kOutVnom[k], kVoltage, Qt::AlignHCenter), row, 4);
+        grid->addWidget(b.Result(ids::kOutVmax[k], kVoltage, Qt::AlignHCenter), row, 5);
+        grid->addWidget(b.Result(ids::kChoke[k], kChoke, Qt::AlignHCenter), row, 6);
     }
     return grid;
 }
@@ -92,6 +111,7 @@ QGridLayout* BuildOutputResults(FormBuilder& b) {
 QGroupBox* BuildResultsGroup(FormBuilder& b) {
     auto* box = new QGroupBox(u"Результаты расчета"_s, &b.dialog());
     auto* column = new QVBoxLayout(box);
+    b.SetNarrowMargins(*column);
     column->addLayout(BuildMainResults(b));
     column->addWidget(b.Label(u"Вторичные обмотки"_s, Qt::AlignHCenter));
     column->addLayout(BuildOutputResults(b));

@@ -1,5 +1,6 @@
 #include "ui/message_service.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace toroglav::ui {
@@ -11,6 +12,8 @@ namespace {
 void ShowBox(QWidget* owner, QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
+    // A plain "OK": some styles put a check mark on it.
+    for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
     box.exec();
 }
 

@@ -2,17 +2,28 @@
 // full, every control inside the window, and the group structure of the form.
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyleOptionFrame>
 #include <QTest>
+#include <QToolTip>
+#include <functional>
 
 #include "ui/control_ids.h"
+#include "ui/result_field.h"
 #include "window_test_support.h"
 
 using namespace Qt::StringLiterals;
 using namespace toroglav;
 using namespace toroglav::ui;
 using toroglav::ui::test::OpenWindow;
+
+// Changes to the default design, made before calculating.
+using Design = std::function<void(DesignRecord&)>;
+Q_DECLARE_METATYPE(Design)
 
 namespace {
 
@@ -33,6 +44,17 @@ QString Clipped(const QWidget* widget) {
         return needed.width() <= button->width() && needed.height() <= button->height()
                    ? QString()
                    : u"button \"%1\""_s.arg(button->text());
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        // The line edit keeps a margin of two pixels inside its contents on either side.
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        const int room =
+            edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width() - 4;
+        return edit->fontMetrics().horizontalAdvance(edit->text()) <= room
+                   ? QString()
+                   : u"edit \"%1\""_s.arg(edit->text());
     }
     if (const auto* box = qobject_cast<const QGroupBox*>(widget))
         return box->minimumSizeHint().width() <= box->width() ? QString()
@@ -84,24 +106,92 @@ private slots:
         QCOMPARE(ClippedTexts(*window), QStringList());
     }
 
-    // Results of a push-pull design with bipolar outputs are the longest texts of their columns.
-    void longResultsShownInFull() {
+    // Extreme but real designs: their results and the inputs the calculation writes back fit.
+    void extremeDesignsShownInFull_data() {
+        QTest::addColumn<Design>("design");
+        QTest::addColumn<int>("id");  // a field that shows the extreme, to prove the design
+        QTest::addColumn<QString>("shows");
+        QTest::newRow("push-pull on 340 V mains") << Design([](DesignRecord& r) {
+            r.m_nConverter = 0;
+            r.m_nSupplyKind = 1;
+            r.m_strSupplyMin = "300";
+            r.m_strSupplyNom = "340";
+            r.m_strSupplyMax = "380";
+        }) << ids::kPrimaryTurns << u"245 + 245 (245,42)"_s;
+        QTest::newRow("1000 V output") << Design([](DesignRecord& r) {
+            r.m_nConverter = 0;
+            r.m_strOutVoltage[0] = "1000";
+            r.m_strOutCurrent[0] = "0,1";
+            r.m_strOutCurrentMin[0] = "0,1";
+        }) << ids::kOutTurns[0] << u"689 + 689(688,45)"_s;
+        QTest::newRow("five outputs, bipolar and bridge") << Design([](DesignRecord& r) {
+            r.m_nConverter = 0;
+            r.m_nStabilization = 0;
+            r.m_strSupplyMin = "20";
+            r.m_strSupplyNom = "24";
+            r.m_strSupplyMax = "28";
+            r.m_strOutVoltage = {"150", "48", "12", "5", "1000"};
+            r.m_strOutCurrent = {"10", "1", "2", "3", "0,05"};
+            r.m_strOutCurrentMin[4] = "0,05";
+            r.m_nRectifier = {1, 2, 1, 2, 1};
+        }) << ids::kOutVmax[4] << u"1172,1"_s;
+        QTest::newRow("2 A/mm2, many strands") << Design([](DesignRecord& r) {
+            r.m_strCurrentDensity = "2";
+            r.m_strOutCurrent[0] = "40";
+        }) << ids::kOutWire[0] << u"0,63 x 43"_s;
+        QTest::newRow("results not finite")
+            << Design([](DesignRecord& r) { r.m_strFrequency = "0"; }) << ids::kPrimaryTurns
+            << u"inf (inf)"_s;
+    }
+    void extremeDesignsShownInFull() {
+        QFETCH(Design, design);
+        QFETCH(int, id);
+        QFETCH(QString, shows);
         OpenWindow window;
-        DesignRecord& record = window->record();
-        record.m_nConverter = 0;
-        record.m_nStabilization = 0;
-        for (int k = 0; k < kOutputCount; ++k) {
-            record.m_nRectifier[k] = 1;
-            record.m_strOutVoltage[k] = "150";
-            record.m_strOutCurrent[k] = "0,5";
-        }
-        record.m_strSupplyMin = "26";
-        record.m_strSupplyNom = "30";
-        record.m_strSupplyMax = "34";
+        design(window->record());
         window->UpdateData(false);
         window->OnCalculate();
-        QVERIFY(window.Text(ids::kPrimaryTurns).contains(u" + "_s));
+        QCOMPARE(window.Text(id), shows);
         QCOMPARE(ClippedTexts(*window), QStringList());
+    }
+
+    // Every edit takes, typed, the widest number it is meant for: six characters, seven for the
+    // supply and the core's dimensions (under the limits of induction and frequency).
+    void editsTakeTheNumbersTheyAreFor() {
+        OpenWindow window;
+        QList<QWidget*> seven;
+        for (const int id : {ids::kSupplyMin, ids::kSupplyNom, ids::kSupplyMax, ids::kDimD,
+                             ids::kDimd, ids::kDimh, ids::kDimho, ids::kDimHs, ids::kDimL})
+            seven << window->control(id);
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+            const QString number = seven.contains(edit) ? u"1000,55"_s : u"0,0125"_s;
+            edit->setEnabled(true);  // the switchable ones too
+            edit->clear();
+            QTest::keyClicks(edit, number);
+            QCOMPARE(edit->text(), number);
+        }
+    }
+
+    // With its frame, the window fits a 1024 x 768 screen at 96 dpi.
+    void windowFitsTheSmallScreen() {
+        OpenWindow window;
+        if (window->devicePixelRatio() != 1) QSKIP("measured at scale 1");
+        QVERIFY2(window->frameGeometry().width() <= 1024 && window->frameGeometry().height() <= 768,
+                 qPrintable(u"%1 x %2"_s.arg(window->frameGeometry().width())
+                                .arg(window->frameGeometry().height())));
+    }
+
+    // A text longer than any real design gives is shown cut with an ellipsis, whole on hover.
+    void overlongResultShowsItIsCut() {
+        OpenWindow window;
+        const std::string overlong(30, '9');
+        window->record().m_strChoke[0] = overlong;
+        window->UpdateData(false);
+        auto* field = qobject_cast<ResultField*>(window->control(ids::kChoke[0]));
+        QVERIFY(field->IsCut());
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), field->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(field, &hover);
+        QTRY_COMPARE(QToolTip::text(), QString::fromStdString(overlong));
     }
 
     void controlsStandInTheirGroups_data() {

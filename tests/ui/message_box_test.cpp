@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -11,15 +12,32 @@
 using namespace Qt::StringLiterals;
 using namespace toroglav::ui;
 
+namespace {
+
+// A style that, as some desktops' do, decorates dialog buttons with icons.
+class ButtonIconStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+}  // namespace
+
 class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QApplication::setStyle(new ButtonIconStyle); }
+
     void warningIsAModalBoxWithOkOnly() {
         QString title, text;
         QMessageBox::StandardButtons buttons;
         QMessageBox::Icon icon = QMessageBox::Critical;
         bool modal = false;
+        bool plainOk = false;
         // The box blocks, so it is inspected and closed from inside its own event loop.
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -29,6 +47,7 @@ private slots:
             buttons = box->standardButtons();
             icon = box->icon();
             modal = box->isModal();
+            plainOk = box->button(QMessageBox::Ok)->icon().isNull();
             box->button(QMessageBox::Ok)->click();
         });
         MessageBoxService service;
@@ -40,6 +59,7 @@ private slots:
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(icon, QMessageBox::NoIcon);
         QVERIFY(modal);
+        QVERIFY(plainOk);
     }
 };
 
