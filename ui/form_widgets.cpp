@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "ui/result_field.h"
+#include "ui/text_wrap.h"
 
 namespace toroglav::ui {
 
@@ -47,39 +48,6 @@ private:
     QLineEdit* edit_;
     QString before_;
 };
-
-// Lines that wrapping `words` at word boundaries into `width` pixels gives.
-int WrappedLines(const QFontMetrics& metrics, const QStringList& words, int width) {
-    const int space = metrics.horizontalAdvance(u' ');
-    int lines = 0;
-    int line = width + 1;  // no line started yet
-    for (const QString& word : words) {
-        const int advance = metrics.horizontalAdvance(word);
-        if (line + space + advance <= width) {
-            line += space + advance;
-        } else {
-            ++lines;
-            line = advance;
-        }
-    }
-    return lines;
-}
-
-// Narrowest width at which `text` wraps into at most `lines` lines at its spaces.
-int WrapWidth(const QFontMetrics& metrics, const QString& text, int lines) {
-    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
-    int narrow = 0;
-    for (const QString& word : words) narrow = std::max(narrow, metrics.horizontalAdvance(word));
-    int wide = metrics.horizontalAdvance(text);
-    while (narrow < wide) {
-        const int middle = (narrow + wide) / 2;
-        if (WrappedLines(metrics, words, middle) <= lines)
-            wide = middle;
-        else
-            narrow = middle + 1;
-    }
-    return narrow + 2;  // slack for rounding between measuring and laying out
-}
 
 }  // namespace
 
@@ -140,7 +108,7 @@ QLabel* FormBuilder::Label(int id, const QString& text, Qt::Alignment alignment)
 QLabel* FormBuilder::WrappedLabel(const QString& text, int lines, Qt::Alignment alignment) {
     QLabel* label = Label(text, alignment);
     label->setWordWrap(true);
-    label->setFixedWidth(WrapWidth(label->fontMetrics(), text, lines));
+    label->setFixedWidth(NarrowestWrapWidth(text, label->fontMetrics(), lines));
     return label;
 }
 

@@ -15,14 +15,17 @@ public:
     virtual void ShowWarning(QWidget* owner, const QString& text) = 0;
     // A file that could not be read or written; the command has ended without effect.
     virtual void ShowError(QWidget* owner, const QString& text) = 0;
+    // Information the user asked for, under its caption.
+    virtual void ShowInformation(QWidget* owner, const QString& caption, const QString& text) = 0;
 };
 
-// Modal boxes with a single OK button: warnings captioned "Внимание!" without an icon, errors
-// captioned with the program's name and the stop icon.
+// Modal boxes with a single OK button: warnings captioned "Внимание!" and information without
+// an icon, errors captioned with the program's name and the stop icon.
 class MessageBoxService : public MessageService {
 public:
     void ShowWarning(QWidget* owner, const QString& text) override;
     void ShowError(QWidget* owner, const QString& text) override;
+    void ShowInformation(QWidget* owner, const QString& caption, const QString& text) override;
 };
 
 }  // namespace toroglav::ui

@@ -1,6 +1,7 @@
 #include "ui/toroglav_dlg.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLayout>
 #include <QLineEdit>
 
@@ -8,8 +9,11 @@
 #include "files/state_file.h"
 #include "ui/control_ids.h"
 #include "ui/data_exchange.h"
+#include "ui/field_hints.h"
+#include "ui/hint_control.h"
 #include "ui/pictures.h"
 #include "ui/qstring_cp1251.h"
+#include "ui/schemes_dialog.h"
 
 // The resources live in a static library, so they are registered explicitly.
 static void RegisterResources() {
@@ -60,6 +64,21 @@ CToroglavDlg::CToroglavDlg(std::unique_ptr<MessageService> messages,
 
 CToroglavDlg::~CToroglavDlg() = default;
 
+void CToroglavDlg::SetUpHints() {
+    m_tooltip = new HintControl(*this);
+    for (const FieldHint& hint : FieldHints())
+        m_tooltip->AddTool(m_form.control(hint.id), hint.text.toString());
+    // The rectifier grid, from the window's left edge to the fifth output's radios.
+    const auto rectOf = [this](int id) {
+        const QWidget* radio = m_form.control(id);
+        return QRect(radio->mapTo(this, QPoint(0, 0)), radio->size());
+    };
+    const QRect top = rectOf(ids::kRectifier[4][0]);
+    const QRect bottom = rectOf(ids::kRectifier[4][2]);
+    m_tooltip->AddBand(QRect(QPoint(0, top.top()), QPoint(top.right(), bottom.bottom())),
+                       kRectifierBandHint.toString());
+}
+
 void CToroglavDlg::ConnectCommands() {
     // Buttons and radios with a handler; the other radios reach the record at the next take.
     struct Click {
@@ -86,7 +105,13 @@ void CToroglavDlg::ConnectCommands() {
     for (const Click& click : clicks)
         connect(m_form.as<QAbstractButton>(click.id), &QAbstractButton::clicked, this,
                 click.handler);
-    // The three menu commands are not wired yet.
+    const std::pair<int, void (CToroglavDlg::*)()> commands[] = {
+        {ids::kShowSchemes, &CToroglavDlg::OnShowSchemes},
+        {ids::kAbout, &CToroglavDlg::OnAbout},
+        {ids::kHelp, &CToroglavDlg::OnShowHelp},
+    };
+    for (const auto& [id, handler] : commands)
+        connect(m_form.command(id), &QAction::triggered, this, handler);
 
     // textEdited comes from the user's typing only, never from setText.
     connect(m_form.as<QLineEdit>(ids::kInductionMax), &QLineEdit::textEdited, this,
@@ -109,7 +134,7 @@ void CToroglavDlg::OnInitDialog() {
     SettleLayouts(*this);
     const QWidget* area = m_form.pictureArea();
     m_rectPicture = QRect(area->mapTo(this, QPoint(0, 0)), area->size());
-    // Field hints are set up here, before the state is restored.
+    SetUpHints();
     RestoreState();
     m_form.control(ids::kCalculate)->setFocus();
 }

@@ -23,6 +23,11 @@
 class QLineEdit;
 
 namespace toroglav::ui {
+class CVypr;
+class HintControl;
+}  // namespace toroglav::ui
+
+namespace toroglav::ui {
 
 class CToroglavDlg : public QDialog {
     Q_OBJECT
@@ -37,6 +42,8 @@ public:
 
     DesignRecord& record() { return m_record; }
     const DesignRecord& record() const { return m_record; }
+    // The hints of the window's controls; set up when the window is set up.
+    const HintControl* hints() const { return m_tooltip; }
     // The control with the numeric identifier `id` (control_ids.h), or nullptr.
     QWidget* control(int id) const { return m_form.control(id); }
     QAction* command(int id) const { return m_form.command(id); }
@@ -59,6 +66,9 @@ public:
     void OnSaveDesign();
     void OnLoadDesign();
     void OnSaveReport();
+    void OnShowSchemes();
+    void OnAbout();
+    void OnShowHelp();
 
     // Field rules.
     void OnControllerTl494();
@@ -88,6 +98,7 @@ protected:
 private:
     void ConnectCommands();
     void OnInitDialog();
+    void SetUpHints();
     void RestoreState();
     void ApplyLoadedDesign();
     // The path chosen in a file dialog, or an empty one when the user cancelled.
@@ -114,6 +125,8 @@ private:
     QLineEdit* m_editRdsOn = nullptr;
     QLineEdit* m_editUsat = nullptr;
     QRect m_rectPicture;
+    HintControl* m_tooltip = nullptr;     // owned by the window
+    std::unique_ptr<CVypr> m_dlgSchemes;  // made when first opened, kept while the window lives
     bool m_initialised = false;
 };
 

@@ -45,9 +45,9 @@ QString ScriptedFileDialogs::ChooseFile(QWidget*, const FileChoice& choice) {
 OpenWindow::OpenWindow(const QString& folder)
     : folder_(folder.isEmpty() ? ownFolder_.path() : folder), previousFolder_(QDir::currentPath()) {
     QDir::setCurrent(folder_);
-    dialog_ =
-        std::make_unique<CToroglavDlg>(std::make_unique<RecordingMessages>(warnings_, errors_),
-                                       std::make_unique<ScriptedFileDialogs>(answers_, asked_));
+    dialog_ = std::make_unique<CToroglavDlg>(
+        std::make_unique<RecordingMessages>(warnings_, errors_, information_),
+        std::make_unique<ScriptedFileDialogs>(answers_, asked_));
     dialog_->show();
     if (!QTest::qWaitForWindowExposed(dialog_.get())) qWarning("main window was not exposed");
 }

@@ -22,14 +22,19 @@ inline const QColor kPictureBackground(231, 231, 214);
 
 class RecordingMessages : public MessageService {
 public:
-    RecordingMessages(QStringList& warnings, QStringList& errors)
-        : warnings_(warnings), errors_(errors) {}
+    RecordingMessages(QStringList& warnings, QStringList& errors, QStringList& information)
+        : warnings_(warnings), errors_(errors), information_(information) {}
     void ShowWarning(QWidget*, const QString& text) override { warnings_.append(text); }
     void ShowError(QWidget*, const QString& text) override { errors_.append(text); }
+    // Kept as "caption: text".
+    void ShowInformation(QWidget*, const QString& caption, const QString& text) override {
+        information_.append(caption + QStringLiteral(": ") + text);
+    }
 
 private:
     QStringList& warnings_;
     QStringList& errors_;
+    QStringList& information_;
 };
 
 // Answers file dialogs from a list of names, an empty one meaning "cancelled", and keeps what
@@ -69,6 +74,7 @@ public:
     CToroglavDlg* operator->() { return dialog_.get(); }
     const QStringList& warnings() const { return warnings_; }
     const QStringList& errors() const { return errors_; }
+    const QStringList& information() const { return information_; }
     // The folder the window was started in.
     QString folder() const { return folder_; }
     // The next file dialog returns `path` (empty: the user cancels); what it was asked is kept.
@@ -92,6 +98,7 @@ private:
     QString previousFolder_;
     QStringList warnings_;
     QStringList errors_;
+    QStringList information_;
     QStringList answers_;
     QList<FileChoice> asked_;
     std::unique_ptr<CToroglavDlg> dialog_;

@@ -1,0 +1,18 @@
+#pragma once
+// The About box: the program's icon, name, version and date, and an OK button.
+
+#include <QDialog>
+
+namespace toroglav::ui {
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CAboutDlg(QWidget* owner);
+};
+
+// The help message: six numbered notes on using the program, each after a tab.
+QString HelpText();
+
+}  // namespace toroglav::ui
