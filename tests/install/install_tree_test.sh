@@ -50,10 +50,10 @@ appstreamcli validate-tree --no-net "$prefix" >/dev/null ||
 export LC_ALL=C.UTF-8 MANWIDTH=80
 for page in toroglav toroglav-calc; do
     # groff's "w" is every warning; its "all" leaves out undefined macros.
-    warnings=$(man --warnings=w -l "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null)
+    warnings=$(man --warnings=w -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man $page: $warnings"
 done
-manual=$(man -l "$prefix/share/man/man1/toroglav-calc.1")
+manual=$(man -l "$prefix/share/man/man1/toroglav-calc.1.gz")
 for option in $("$prefix/bin/toroglav-calc" --help | grep -o -- '--[a-z-]*' | sort -u); do
     grep -Eq "^ {7}(-[a-z], )?$option( |$)" <<<"$manual" ||
         fail "the toroglav-calc manual has no entry for $option"
