@@ -23,7 +23,7 @@ quiet() {
 
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 mkdir "$prefix/run"
-cd "$prefix/run"  # neither program may rely on the build folder or write beside it
+cd "$prefix/run"  # a folder of its own: no state file of another run is read or left behind
 
 listing=$("$prefix/bin/toroglav-calc") || fail "the installed toroglav-calc failed"
 grep -qx 'm_strPrimaryTurns=80 (80,49)' <<<"$listing" ||
@@ -31,7 +31,7 @@ grep -qx 'm_strPrimaryTurns=80 (80,49)' <<<"$listing" ||
 # The window only ends by a user's command: still running when timeout stops it (status 124)
 # means it started; a missing library or plugin ends it at once with another status.
 status=0
-QT_QPA_PLATFORM=offscreen timeout 2 "$prefix/bin/toroglav" >/dev/null 2>&1 || status=$?
+QT_QPA_PLATFORM=offscreen timeout 1 "$prefix/bin/toroglav" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the installed toroglav ended with status $status instead of running"
 
 entries=("$prefix"/share/applications/*.desktop)
