@@ -1,8 +1,8 @@
-#include "calculation.h"
+#include "calc/calculation.h"
 
-#include "core_loss.h"
-#include "number_text.h"
-#include "stages.h"
+#include "calc/core_loss.h"
+#include "calc/number_text.h"
+#include "calc/stages.h"
 
 namespace toroglav {
 

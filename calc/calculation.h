@@ -2,8 +2,8 @@
 // The calculate command without any window: converts the record's input texts, runs the stages
 // and writes every result text and working number back into the record.
 
-#include "design_record.h"
-#include "warning_handler.h"
+#include "calc/design_record.h"
+#include "calc/warning_handler.h"
 
 namespace toroglav {
 

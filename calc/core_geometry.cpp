@@ -1,13 +1,14 @@
 // Cross-section, window area, path length and volume of the core from its six dimension fields.
-#include "result_format.h"
-#include "stages.h"
+#include "calc/result_format.h"
+#include "calc/stages.h"
 
 namespace toroglav::stages {
 
 CoreGeometry ComputeCoreGeometry(DesignRecord& record, const Inputs& in) {
     CoreGeometry core;
-    switch (record.m_nCoreType) {
-        case 1: {  // E/EI: D = centre-leg width, d = overall width A, h = span B, L = depth
+    switch (KnownCoreType(record.m_nCoreType).value_or(CoreType::Ring)) {
+        case CoreType::E: {  // E/EI: D = centre-leg width, d = overall width A, h = span B, L =
+                             // depth
             const double dc = in.dimD, a = in.dimd, b = in.dimh;
             core.ae = in.dimL * dc;
             core.so = (b - dc) * in.dimho;
@@ -17,7 +18,7 @@ CoreGeometry ComputeCoreGeometry(DesignRecord& record, const Inputs& in) {
                       1000;
             break;
         }
-        case 2: {  // ETD/ER: round centre leg, whose diameter is also the depth
+        case CoreType::Etd: {  // ETD/ER: round centre leg, whose diameter is also the depth
             const double dc = in.dimD, a = in.dimd, b = in.dimh;
             core.ae = kPi * (dc * dc * 0.25);
             core.so = (b - dc) * in.dimho;
@@ -27,13 +28,13 @@ CoreGeometry ComputeCoreGeometry(DesignRecord& record, const Inputs& in) {
                       1000;
             break;
         }
-        case 3:  // other: the maker's Ae, le, So and Ve typed directly
+        case CoreType::Other:  // other: the maker's Ae, le, So and Ve typed directly
             core.ae = in.dimD;
             core.le = in.dimd;
             core.so = in.dimh;
             core.ve = in.dimho;
             break;
-        default: {  // ring; also any core type outside the four known ones
+        case CoreType::Ring: {  // also any core type outside the four known ones
             const double outer = in.dimD, inner = in.dimd, height = in.dimh;
             core.ae = (outer - inner) * height * 0.5;
             core.so = inner * kPi * inner * 0.25;

@@ -1,9 +1,10 @@
-#include "core_loss.h"
+#include "calc/core_loss.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "result_format.h"
+#include "calc/option_values.h"
+#include "calc/result_format.h"
 
 namespace toroglav {
 
@@ -40,12 +41,14 @@ int GridIndex(double value, double firstJustBelow, int lastCell) {
 CoreLoss EstimateCoreLoss(std::int32_t material, double induction, double frequency,
                           double volume) {
     CoreLoss result;
-    if (material != 0 && material != 1) {
+    const std::optional<Material> known = KnownMaterial(material);
+    if (!known) {
         result.hasData = false;
         return result;
     }
-    const LossTable& table = material == 0 ? kLossN87 : kLossN27;
-    const double frequencyLimit = material == 0 ? 100 : 50;
+    const bool n87 = *known == Material::N87;
+    const LossTable& table = n87 ? kLossN87 : kLossN27;
+    const double frequencyLimit = n87 ? 100 : 50;
     if (induction > 0.2 && frequency > frequencyLimit) {
         result.hasData = false;
         result.warning = kNoLossDataWarning;
@@ -67,20 +70,20 @@ CoreLoss EstimateCoreLoss(std::int32_t material, double induction, double freque
 
     result.density = std::pow(xb, inductionExponent) * lowRow;
     result.loss = result.density / 1000 * volume;
-    if (result.density > 360) result.warning = kOverheatWarning;
+    if (result.density > kOverheatDensity) result.warning = kOverheatWarning;
     return result;
 }
 
 std::string_view OverheatBand(double density) {
     if (density > 387) return "> 55";
-    if (density >= 360) return "50 - 55";
+    if (density >= kOverheatDensity) return "50 - 55";
     if (density >= 338) return "45 - 50";
     if (density >= 320) return "40 - 45";
     if (density >= 300) return "35 - 40";
     if (density >= 270) return "30 - 35";
     if (density >= 235) return "25 - 30";
     if (density > 0) return "< 25";
-    if (density == 0) return "?  ";
+    if (density == 0) return kNoLossDataText;
     return {};
 }
 
@@ -95,7 +98,7 @@ void ComputeCoreLoss(DesignRecord& record, const WarningHandler& warn) {
         record.m_strCoreLoss.clear();
         AppendFixed(record.m_strCoreLoss, loss.loss, 2);
     } else {
-        record.m_strCoreLoss = "?  ";
+        record.m_strCoreLoss = kNoLossDataText;
     }
     if (const std::string_view band = OverheatBand(loss.density); !band.empty())
         record.m_strOverheat = band;

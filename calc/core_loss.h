@@ -9,14 +9,18 @@
 #include <cstdint>
 #include <string_view>
 
-#include "cp1251.h"
-#include "design_record.h"
-#include "warning_handler.h"
+#include "calc/cp1251.h"
+#include "calc/design_record.h"
+#include "calc/warning_handler.h"
 
 namespace toroglav {
 
 inline constexpr std::string_view kNoLossDataWarning = Cp1251<
     "Потери слишком велики.\nНет данных для расчета потерь!\nСнизте индукцию и(или) частоту!">;
+// Above this specific loss (mW/cm3) the core heats by more than 50 degrees.
+inline constexpr double kOverheatDensity = 360;
+// What the loss and the overheating show when there are no loss data.
+inline constexpr std::string_view kNoLossDataText = "?  ";
 inline constexpr std::string_view kOverheatWarning =
     Cp1251<"Ожидаемый перегрев сердечника более 50 градусов.\nСнизте индукцию и(или) частоту!">;
 

@@ -1,4 +1,4 @@
-#include "cp1251.h"
+#include "calc/cp1251.h"
 
 namespace toroglav {
 

@@ -1,6 +1,6 @@
-#include "design_record.h"
+#include "calc/design_record.h"
 
-#include "cp1251.h"
+#include "calc/cp1251.h"
 
 namespace toroglav {
 

@@ -1,22 +1,11 @@
 // Duty factor or dead time, supply voltages, switch drop and the voltages across the primary.
 #include <cmath>
 
-#include "result_format.h"
-#include "stages.h"
+#include "calc/field_rules.h"
+#include "calc/result_format.h"
+#include "calc/stages.h"
 
 namespace toroglav::stages {
-
-Converter ConverterOf(std::int32_t index) {
-    if (index == 0) return Converter::PushPull;
-    if (index == 2) return Converter::Bridge;
-    return Converter::HalfBridge;
-}
-
-Rectifier RectifierOf(std::int32_t index) {
-    if (index == 1) return Rectifier::Bipolar;
-    if (index == 2) return Rectifier::Bridge;
-    return Rectifier::Unipolar;
-}
 
 OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in) {
     OperatingPoint op;
@@ -24,7 +13,7 @@ OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in) {
 
     // A dead-time controller fixes the dead time, so the maximum duty follows from the frequency;
     // a duty-limited controller fixes the duty, and the dead time is shown for information.
-    if (record.m_nController == 1) {
+    if (ControllerOf(record.m_nController) == Controller::DeadTime) {
         op.dutyMax = 0.5 - in.frequency * in.deadTime / 1000;
         record.m_strDutyMax.clear();
         AppendFixed(record.m_strDutyMax, op.dutyMax, 3);
@@ -35,13 +24,14 @@ OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in) {
     }
     op.duty = op.dutyLow = op.dutyMax;
 
-    // Rectified mains charges the reservoir capacitor to about 1.364 times the RMS value.
-    const double factor = record.m_nSupplyKind == 1 ? 1.364 : 1.0;  // 1.0 * v is exactly v
+    const double factor = SupplyKindOf(record.m_nSupplyKind) == SupplyKind::Mains
+                              ? kMainsToDc
+                              : 1.0;  // 1.0 * v is exactly v
     op.supplyMin = factor * in.supplyMin;
     op.supplyNom = factor * in.supplyNom;
     op.supplyMax = factor * in.supplyMax;
 
-    if (record.m_nSwitchDrop == 1) {
+    if (SwitchDropOf(record.m_nSwitchDrop) == SwitchDrop::RdsOn) {
         double loadPower = 0;
         for (int i = 0; i < kOutputCount; ++i) loadPower += in.outVoltage[i] * in.outCurrent[i];
         // A half-bridge puts half the supply on the primary, so its switch current doubles.
@@ -65,9 +55,9 @@ OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in) {
         }
         return supply;
     };
-    op.effMin = effective(op.supplyMin);
-    op.effNom = effective(op.supplyNom);
-    op.effMax = effective(op.supplyMax);
+    op.primaryMin = effective(op.supplyMin);
+    op.primaryNom = effective(op.supplyNom);
+    op.primaryMax = effective(op.supplyMax);
     return op;
 }
 

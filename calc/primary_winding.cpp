@@ -1,17 +1,26 @@
 // Primary turns and induction, inductance and wire areas, and the power summary.
 #include <cmath>
 
-#include "cp1251.h"
-#include "number_text.h"
-#include "result_format.h"
-#include "stages.h"
+#include "calc/cp1251.h"
+#include "calc/number_text.h"
+#include "calc/result_format.h"
+#include "calc/stages.h"
 
 namespace toroglav::stages {
+
+namespace {
+// Skin depth in copper, mm at 1 kHz: the depth at f kHz is this over the square root of f.
+constexpr double kSkinDepthAt1kHz = 2.0871;
+// Below this inductance (mH) the primary's inductance is shown in microhenries.
+constexpr double kMillihenryShownFrom = 0.1;
+// A fixed factor of the overall power formula.
+constexpr double kOverallPowerFactor = 0.984;
+}  // namespace
 
 Primary ComputePrimaryTurns(DesignRecord& record, const Inputs& in, const OperatingPoint& op,
                             const CoreGeometry& core) {
     // N = U / (4 f B Ae) with f in kHz and Ae in mm2.
-    const double exactTurns = op.effMax / in.frequency / in.inductionMax / core.ae * 250;
+    const double exactTurns = op.primaryMax / in.frequency / in.inductionMax / core.ae * 250;
     Text& text = record.m_strPrimaryTurns;
     text.clear();
     AppendFixed(text, exactTurns, 0);
@@ -28,9 +37,9 @@ Primary ComputePrimaryTurns(DesignRecord& record, const Inputs& in, const Operat
     auto induction = [&](double voltage) {
         return voltage / in.frequency / primary.turns / core.ae * 250;
     };
-    const double inductionMin = induction(op.effMin);
-    primary.inductionNom = induction(op.effNom);
-    const double inductionMax = induction(op.effMax);
+    const double inductionMin = induction(op.primaryMin);
+    primary.inductionNom = induction(op.primaryNom);
+    const double inductionMax = induction(op.primaryMax);
     Text& range = record.m_strInductionRange;
     range.clear();
     AppendFixed(range, inductionMin, 3);
@@ -48,7 +57,7 @@ void ComputeInductanceAndWireAreas(DesignRecord& record, const Inputs& in, const
     primary.inductance = in.permeability * 1.2566370614359173e-06 * primary.turns * primary.turns *
                          core.ae / core.le;
     record.m_strInductance.clear();
-    if (0.1 > primary.inductance) {
+    if (kMillihenryShownFrom > primary.inductance) {
         AppendFixed(record.m_strInductance, primary.inductance * 1000, 3);
         record.m_strInductanceUnit = Cp1251<"мкГн">;
     } else {
@@ -56,7 +65,7 @@ void ComputeInductanceAndWireAreas(DesignRecord& record, const Inputs& in, const
         record.m_strInductanceUnit = Cp1251<"мГн">;
     }
 
-    primary.skinDepth = 2.0871 / std::sqrt(in.frequency);
+    primary.skinDepth = kSkinDepthAt1kHz / std::sqrt(in.frequency);
     record.m_strSkinDiameter.clear();
     AppendFixed(record.m_strSkinDiameter, primary.skinDepth + primary.skinDepth, 3);
 
@@ -82,8 +91,8 @@ void ComputePowerSummary(DesignRecord& record, const Inputs& in, const Operating
     AppendFixed(record.m_strPowerLoad, loadPower, 1);
 
     // Primary current reflected from the loads, plus what the core loss draws.
-    const double reflected = ampereTurns / primary.turns + coreLoss / op.effNom;
-    const double magnetizing = duty * (op.effMax / primary.inductance / in.frequency) * 0.5;
+    const double reflected = ampereTurns / primary.turns + coreLoss / op.primaryNom;
+    const double magnetizing = duty * (op.primaryMax / primary.inductance / in.frequency) * 0.5;
     record.m_strMagnetizingCurrent.clear();
     AppendFixed(record.m_strMagnetizingCurrent, magnetizing, 3);
     record.m_strPrimaryCurrentPeak.clear();
@@ -133,7 +142,7 @@ void ComputePowerSummary(DesignRecord& record, const Inputs& in, const Operating
     const double overall = std::sqrt(duty + duty) *
                                (in.frequency * primary.inductionNom * core.ae * core.so *
                                 in.currentDensity * in.windowFill / 250) *
-                               0.984 * efficiency / shape -
+                               kOverallPowerFactor * efficiency / shape -
                            coreLoss;
     record.m_strPowerOverall.clear();
     AppendFixed(record.m_strPowerOverall, overall, 1);

@@ -1,4 +1,4 @@
-#include "result_format.h"
+#include "calc/result_format.h"
 
 #include <bit>
 #include <charconv>

@@ -1,8 +1,8 @@
 // Secondary windings: turns, output voltages, wire, copper and output choke of each output.
 #include <cmath>
 
-#include "result_format.h"
-#include "stages.h"
+#include "calc/result_format.h"
+#include "calc/stages.h"
 
 namespace toroglav::stages {
 
@@ -21,7 +21,7 @@ void SetFixed(Text& text, double value, int decimals) {
 
 OutputShares ComputeOutputs(DesignRecord& record, const Inputs& in, OperatingPoint& op,
                             const Primary& primary) {
-    const bool stabilized = record.m_nStabilization == 1;
+    const bool stabilized = StabilizationOf(record.m_nStabilization) == Stabilization::On;
     const double np = primary.turns;
     OutputShares shares;
     for (int i = 0; i < kOutputCount; ++i) {
@@ -36,8 +36,8 @@ OutputShares ComputeOutputs(DesignRecord& record, const Inputs& in, OperatingPoi
         const double winding = in.outVoltage[i] + drop;
 
         // With stabilization the turns must reach the voltage at minimum supply.
-        const double exactTurns = stabilized ? winding * 0.5 / op.dutyLow * np / op.effMin
-                                             : winding * 0.5 / op.duty * np / op.effNom;
+        const double exactTurns = stabilized ? winding * 0.5 / op.dutyLow * np / op.primaryMin
+                                             : winding * 0.5 / op.duty * np / op.primaryNom;
         const double turns = WholeTurnsAtLeast(exactTurns);
         share.turns = turns;
 
@@ -46,16 +46,16 @@ OutputShares ComputeOutputs(DesignRecord& record, const Inputs& in, OperatingPoi
         };
         if (stabilized) {
             if (i == 0) {  // output 1 is the regulated one: its turns fix the working duty
-                op.dutyLow = winding / op.effMin * np / turns * 0.5;
-                op.duty = 0.5 * (winding / op.effNom * np / turns);
+                op.dutyLow = winding / op.primaryMin * np / turns * 0.5;
+                op.duty = 0.5 * (winding / op.primaryNom * np / turns);
             }
-            share.voltage = outputVoltage(op.effNom);
+            share.voltage = outputVoltage(op.primaryNom);
             SetFixed(record.m_strOutVnom[i], share.voltage, 1);
         } else {
-            SetFixed(record.m_strOutVmin[i], outputVoltage(op.effMin), 1);
-            share.voltage = outputVoltage(op.effNom);
+            SetFixed(record.m_strOutVmin[i], outputVoltage(op.primaryMin), 1);
+            share.voltage = outputVoltage(op.primaryNom);
             SetFixed(record.m_strOutVnom[i], share.voltage, 1);
-            SetFixed(record.m_strOutVmax[i], outputVoltage(op.effMax), 1);
+            SetFixed(record.m_strOutVmax[i], outputVoltage(op.primaryMax), 1);
         }
 
         Text& turnsText = record.m_strOutTurns[i];

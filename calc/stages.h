@@ -1,11 +1,16 @@
 #pragma once
 // The numbers that pass between the stages of one calculation run. Calculate() fills them in
 // order; each stage reads what the earlier ones left and writes its own result texts.
+//
+// The stages keep the calculation's own order of evaluation, down to forms such as `x + x` for
+// 2x or `a * 0.5 / b * c`: every result must match the last printed digit of designs worked out
+// before, and a rewritten form rounds differently in the last bit. Do not simplify them.
 
 #include <array>
 #include <cstdint>
 
-#include "design_record.h"
+#include "calc/design_record.h"
+#include "calc/option_values.h"
 
 namespace toroglav::stages {
 
@@ -29,13 +34,6 @@ struct Inputs {
     std::array<double, kOutputCount> diodeDrop{};
 };
 
-// How an option index is read; an index outside its group reads as the group's default
-// (half-bridge, unipolar rectifier, ring core), so a crafted file cannot derail a run.
-enum class Converter { PushPull, HalfBridge, Bridge };
-enum class Rectifier { Unipolar, Bipolar, Bridge };
-Converter ConverterOf(std::int32_t index);
-Rectifier RectifierOf(std::int32_t index);
-
 struct OperatingPoint {
     Converter converter = Converter::HalfBridge;
     double dutyMax = 0;
@@ -43,7 +41,8 @@ struct OperatingPoint {
     double dutyLow = 0;  // at minimum supply
     double supplyMin = 0, supplyNom = 0, supplyMax = 0;  // after the mains factor
     double switchDrop = 0;
-    double effMin = 0, effNom = 0, effMax = 0;  // across the primary
+    // The voltages across the primary at minimum, nominal and maximum supply.
+    double primaryMin = 0, primaryNom = 0, primaryMax = 0;
 };
 
 struct CoreGeometry {

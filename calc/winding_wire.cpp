@@ -1,8 +1,8 @@
 // Wire of a winding: effective strand area under the skin effect and the number of strands.
 #include <cmath>
 
-#include "result_format.h"
-#include "stages.h"
+#include "calc/result_format.h"
+#include "calc/stages.h"
 
 namespace toroglav::stages {
 

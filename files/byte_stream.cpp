@@ -1,4 +1,4 @@
-#include "byte_stream.h"
+#include "files/byte_stream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,6 +4,7 @@
 
 #include "calc/cp1251.h"
 #include "calc/joined_text.h"
+#include "calc/option_values.h"
 
 namespace toroglav {
 
@@ -12,20 +13,21 @@ namespace {
 // The core as the name starts with it; a core given by its parameters (or an unknown type)
 // adds nothing.
 void AppendCore(Text& name, const DesignRecord& r) {
-    switch (r.m_nCoreType) {
-        case 0:  // ring
+    const std::optional<CoreType> type = KnownCoreType(r.m_nCoreType);
+    switch (type.value_or(CoreType::Other)) {
+        case CoreType::Ring:
             AppendJoined(name, {Cp1251<"Расчёт кольца ">, r.m_strDimD, "x", r.m_strDimd, "x",
                                 r.m_strDimh, ", "});
             break;
-        case 1:  // E/EI
+        case CoreType::E:
             AppendJoined(name, {Cp1251<"Расчёт Е(Ш) ">, r.m_strDimD, "x", r.m_strDimL, "x",
                                 r.m_strDimd, "x", r.m_strDimHs, ", "});
             break;
-        case 2:  // ETD/ER
+        case CoreType::Etd:
             AppendJoined(name, {Cp1251<"Расчёт ETD ">, r.m_strDimd, "x", r.m_strDimHs, "x",
                                 r.m_strDimD, ", "});
             break;
-        default:
+        case CoreType::Other:
             break;
     }
 }

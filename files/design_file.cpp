@@ -1,4 +1,4 @@
-#include "design_file.h"
+#include "files/design_file.h"
 
 #include "files/design_file_layout.h"
 #include "files/stored_items.h"

@@ -1,4 +1,4 @@
-#include "read_status.h"
+#include "files/read_status.h"
 
 namespace toroglav {
 

@@ -1,4 +1,4 @@
-#include "stored_items.h"
+#include "files/stored_items.h"
 
 #include <algorithm>
 #include <new>

@@ -4,8 +4,8 @@
 
 #include "calc/cp1251.h"
 #include "calc/joined_text.h"
+#include "calc/option_values.h"
 #include "calc/result_format.h"
-#include "calc/stages.h"
 
 namespace toroglav {
 
@@ -19,34 +19,34 @@ void Line(Text& out, std::initializer_list<std::string_view> pieces) {
 }
 
 std::string_view ConverterName(std::int32_t converter) {
-    switch (stages::ConverterOf(converter)) {
-        case stages::Converter::PushPull:
+    switch (ConverterOf(converter)) {
+        case Converter::PushPull:
             return Cp1251<"Пуш-пул">;
-        case stages::Converter::HalfBridge:
+        case Converter::HalfBridge:
             return Cp1251<"Полумостовая">;
-        case stages::Converter::Bridge:
+        case Converter::Bridge:
             return Cp1251<"Мостовая">;
     }
     return {};
 }
 
-// Lines 3a to 3c: the "x" is Latin, "Ш" and "Е" are Cyrillic; a core given by its parameters
-// has no line.
+// The core's line: the "x" is Latin, "Ш" and "Е" are Cyrillic; a core given by its parameters
+// has none.
 void AppendCoreLine(Text& out, const DesignRecord& r) {
     constexpr std::string_view x = " x ";
-    switch (r.m_nCoreType) {
-        case 0:
+    switch (KnownCoreType(r.m_nCoreType).value_or(CoreType::Other)) {
+        case CoreType::Ring:
             Line(out, {Cp1251<"Расчёт кольца ">, r.m_strDimD, x, r.m_strDimd, x, r.m_strDimh});
             break;
-        case 1:
+        case CoreType::E:
             Line(out, {Cp1251<"Расчёт Ш(Е) ">, r.m_strDimD, x, r.m_strDimd, x, r.m_strDimh, x,
                        r.m_strDimho});
             break;
-        case 2:
+        case CoreType::Etd:
             Line(out, {Cp1251<"Расчёт ETD ">, r.m_strDimD, x, r.m_strDimd, x, r.m_strDimh, x,
                        r.m_strDimho});
             break;
-        default:
+        case CoreType::Other:
             break;
     }
 }
@@ -79,7 +79,8 @@ Text ComposeTextReport(const DesignRecord& r) {
     Line(out, {Cp1251<"Коэффициент заполнения окна (заданный): ">, r.m_strWindowFill});
     Line(out, {Cp1251<"Плотность тока: ">, r.m_strCurrentDensity, Cp1251<" А/мм2">});
     Line(out, {Cp1251<"Частота преобразования: ">, r.m_strFrequency, Cp1251<" кГц">});
-    if (r.m_nController == 0)
+    // The report tells the options apart as 0 or not, as it always has.
+    if (r.m_nController == IndexOf(Controller::DutyLimited))
         Line(out,
              {Cp1251<"Коэффициент заполнения импульса (duty cicle), максимум: ">, r.m_strDutyMax});
     else
@@ -88,10 +89,11 @@ Text ComposeTextReport(const DesignRecord& r) {
     Line(out, {Cp1251<"Напряжение насыщения транзисторов: ">, r.m_strUsat, Cp1251<" В">});
     Line(out, {Cp1251<"Напряжение питания (мин. - макс.): ">, r.m_strSupplyMin, Cp1251<" В - ">,
                r.m_strSupplyMax, Cp1251<" В, ">,
-               r.m_nSupplyKind == 0 ? Cp1251<"постоянного тока">.view()
-                                    : Cp1251<"переменного тока">.view()});
+               r.m_nSupplyKind == IndexOf(SupplyKind::Dc) ? Cp1251<"постоянного тока">.view()
+                                                          : Cp1251<"переменного тока">.view()});
     Line(out, {Cp1251<"Стабилизация выходных напряжений: ">,
-               r.m_nStabilization == 0 ? Cp1251<"Нет">.view() : Cp1251<"Есть">.view()});
+               r.m_nStabilization == IndexOf(Stabilization::Off) ? Cp1251<"Нет">.view()
+                                                                 : Cp1251<"Есть">.view()});
     AppendOutputList(out, Cp1251<"Выходные напряжения, не менее: ">, r.m_strOutVoltage,
                      Cp1251<" В">);
     AppendOutputList(out, Cp1251<"Токи вторичных обмоток: ">, r.m_strOutCurrent, Cp1251<" А">);

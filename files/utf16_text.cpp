@@ -1,4 +1,4 @@
-#include "utf16_text.h"
+#include "files/utf16_text.h"
 
 #include "calc/cp1251.h"
 

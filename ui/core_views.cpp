@@ -1,5 +1,7 @@
 #include "ui/core_views.h"
 
+#include "calc/option_values.h"
+
 namespace toroglav::ui {
 
 namespace {
@@ -16,8 +18,8 @@ constexpr std::array<CoreView, 4> kCoreViews = {{
 }  // namespace
 
 const CoreView* CoreViewFor(std::int32_t coreType) {
-    if (coreType < 0 || coreType >= static_cast<std::int32_t>(kCoreViews.size())) return nullptr;
-    return &kCoreViews[static_cast<std::size_t>(coreType)];
+    const std::optional<CoreType> type = KnownCoreType(coreType);
+    return type ? &kCoreViews[static_cast<std::size_t>(IndexOf(*type))] : nullptr;
 }
 
 }  // namespace toroglav::ui

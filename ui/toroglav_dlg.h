@@ -14,11 +14,12 @@
 #include <memory>
 
 #include "calc/design_record.h"
+#include "calc/field_rules.h"
+#include "calc/option_values.h"
 #include "files/read_status.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_form.h"
 #include "ui/message_service.h"
-#include "ui/option_rules.h"
 
 class QLineEdit;
 
@@ -109,7 +110,7 @@ private:
                        const std::string& reason);
     void ApplyControllerEdits(ControllerEdits edits);
     void ApplySwitchDropEdits(SwitchDropEdits edits);
-    void SetCoreType(std::int32_t coreType);
+    void SetCoreType(CoreType coreType);
 
     DesignRecord m_record;
     std::unique_ptr<MessageService> m_messages;

@@ -1,7 +1,8 @@
-// The window side of the field rules: the record side is in option_rules.h.
+// The window side of the field rules: the record side is in calc/field_rules.h.
 
 #include <QLineEdit>
 
+#include "calc/option_values.h"
 #include "ui/toroglav_dlg.h"
 
 namespace toroglav::ui {
@@ -23,35 +24,35 @@ void CToroglavDlg::ApplySwitchDropEdits(SwitchDropEdits edits) {
 
 // The option clicks only switch the edits; the record takes the new option at the next take.
 void CToroglavDlg::OnControllerTl494() {
-    ApplyControllerEdits(ControllerEditsFor(0));
+    ApplyControllerEdits(ControllerEditsFor(IndexOf(Controller::DutyLimited)));
 }
 void CToroglavDlg::OnControllerOther() {
-    ApplyControllerEdits(ControllerEditsFor(1));
+    ApplyControllerEdits(ControllerEditsFor(IndexOf(Controller::DeadTime)));
 }
 void CToroglavDlg::OnSwitchDropUsat() {
-    ApplySwitchDropEdits(SwitchDropEditsFor(0));
+    ApplySwitchDropEdits(SwitchDropEditsFor(IndexOf(SwitchDrop::SaturationVoltage)));
 }
 void CToroglavDlg::OnSwitchDropRdsOn() {
-    ApplySwitchDropEdits(SwitchDropEditsFor(1));
+    ApplySwitchDropEdits(SwitchDropEditsFor(IndexOf(SwitchDrop::RdsOn)));
 }
 
 // The core type goes into the record at once, so the next paint draws the new core.
-void CToroglavDlg::SetCoreType(std::int32_t coreType) {
-    m_record.m_nCoreType = coreType;
+void CToroglavDlg::SetCoreType(CoreType coreType) {
+    m_record.m_nCoreType = IndexOf(coreType);
     update(m_rectPicture);
 }
 
 void CToroglavDlg::OnCoreRing() {
-    SetCoreType(0);
+    SetCoreType(CoreType::Ring);
 }
 void CToroglavDlg::OnCoreE() {
-    SetCoreType(1);
+    SetCoreType(CoreType::E);
 }
 void CToroglavDlg::OnCoreEtd() {
-    SetCoreType(2);
+    SetCoreType(CoreType::Etd);
 }
 void CToroglavDlg::OnCoreOther() {
-    SetCoreType(3);
+    SetCoreType(CoreType::Other);
 }
 
 // The supply rules work on the record as it stands, without taking the window first, so the

@@ -110,7 +110,7 @@ struct DropCase {
     const char* name;
     int converter;
     int switchDrop;
-    double effNom;
+    double primaryNom;
     const char* usatText;
 };
 
@@ -121,7 +121,7 @@ TEST_P(SwitchDropTest, GivesPrimaryVoltage) {
     r.m_nConverter = GetParam().converter;
     r.m_nSwitchDrop = GetParam().switchDrop;
     const stages::OperatingPoint op = stages::ComputeOperatingPoint(r, stages::ConvertInputs(r));
-    EXPECT_NEAR(op.effNom, GetParam().effNom, 1e-9);
+    EXPECT_NEAR(op.primaryNom, GetParam().primaryNom, 1e-9);
     EXPECT_EQ(r.m_strUsat, GetParam().usatText);
 }
 

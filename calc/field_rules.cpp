@@ -1,9 +1,10 @@
-#include "ui/option_rules.h"
+#include "calc/field_rules.h"
 
 #include "calc/number_text.h"
+#include "calc/option_values.h"
 #include "calc/result_format.h"
 
-namespace toroglav::ui {
+namespace toroglav {
 
 namespace {
 
@@ -17,33 +18,35 @@ void Limit(Text& text, WorkingNumber& number, double limit, std::string_view rep
 }  // namespace
 
 void SelectDcSupply(DesignRecord& record) {
-    if (record.m_nSupplyKind != 1) return;
+    if (SupplyKindOf(record.m_nSupplyKind) != SupplyKind::Mains) return;
     for (Text* supply : {&record.m_strSupplyMin, &record.m_strSupplyNom, &record.m_strSupplyMax})
         *supply = FormatFixed(kMainsToDc * ParseNumberText(*supply), 0);
-    record.m_nSupplyKind = 0;
+    record.m_nSupplyKind = IndexOf(SupplyKind::Dc);
 }
 
 void SelectMainsSupply(DesignRecord& record) {
     record.m_strSupplyMin = "198";
     record.m_strSupplyNom = "220";
     record.m_strSupplyMax = "242";
-    record.m_nSupplyKind = 1;
+    record.m_nSupplyKind = IndexOf(SupplyKind::Mains);
 }
 
 void LimitInduction(DesignRecord& record) {
-    Limit(record.m_strInductionMax, record.m_dInduction, kInductionLimit, "0,3");
+    Limit(record.m_strInductionMax, record.m_dInduction, kInductionLimit, kInductionLimitText);
 }
 
 void LimitFrequency(DesignRecord& record) {
-    Limit(record.m_strFrequency, record.m_dFrequency, kFrequencyLimit, "300");
+    Limit(record.m_strFrequency, record.m_dFrequency, kFrequencyLimit, kFrequencyLimitText);
 }
 
 ControllerEdits ControllerEditsFor(std::int32_t controller) {
-    return {.dutyMax = controller != 1, .deadTime = controller == 1};
+    const bool deadTime = ControllerOf(controller) == Controller::DeadTime;
+    return {.dutyMax = !deadTime, .deadTime = deadTime};
 }
 
 SwitchDropEdits SwitchDropEditsFor(std::int32_t switchDrop) {
-    return {.usat = switchDrop != 1, .rdsOn = switchDrop == 1};
+    const bool rdsOn = SwitchDropOf(switchDrop) == SwitchDrop::RdsOn;
+    return {.usat = !rdsOn, .rdsOn = rdsOn};
 }
 
-}  // namespace toroglav::ui
+}  // namespace toroglav
