@@ -25,65 +25,59 @@ void ExchangeFields(Record& r, Exchange& dx) {
     dx.Radio(ids::kMaterial, r.m_nMaterial);
     dx.Radio(ids::kSupplyKind, r.m_nSupplyKind);
 
-    dx.Text(ids::kDimD, r.m_strDimD);
-    dx.Text(ids::kDimd, r.m_strDimd);
-    dx.Text(ids::kDimh, r.m_strDimh);
-    dx.Text(ids::kDimho, r.m_strDimho);
-    dx.Text(ids::kDimHs, r.m_strDimHs);
-    dx.Text(ids::kDimL, r.m_strDimL);
-    dx.Text(ids::kInductionMax, r.m_strInductionMax);
-    dx.Text(ids::kFrequency, r.m_strFrequency);
-    dx.Text(ids::kInductionRange, r.m_strInductionRange);
-    dx.Text(ids::kPermeability, r.m_strPermeability);
-    dx.Text(ids::kUsat, r.m_strUsat);
-    dx.Text(ids::kCurrentDensity, r.m_strCurrentDensity);
-    dx.Text(ids::kWindowFill, r.m_strWindowFill);
-    dx.Text(ids::kWindowFillResult, r.m_strWindowFillResult);
-    dx.Text(ids::kDutyMax, r.m_strDutyMax);
-    dx.Text(ids::kSupplyMin, r.m_strSupplyMin);
-    dx.Text(ids::kSupplyNom, r.m_strSupplyNom);
-    dx.Text(ids::kSupplyMax, r.m_strSupplyMax);
-    dx.Texts(ids::kOutVoltage, r.m_strOutVoltage);
-    dx.Texts(ids::kOutCurrent, r.m_strOutCurrent);
-    dx.Texts(ids::kOutCurrentMin, r.m_strOutCurrentMin);
-    dx.Text(ids::kWirePrimary, r.m_strWirePrimary);
-    dx.Texts(ids::kWireOut, r.m_strWireOut);
-    dx.Text(ids::kPrimaryTurns, r.m_strPrimaryTurns);
-    dx.Text(ids::kInductance, r.m_strInductance);
-    dx.Text(ids::kPrimaryWire, r.m_strPrimaryWire);
-    dx.Texts(ids::kOutTurns, r.m_strOutTurns);
-    dx.Texts(ids::kOutWire, r.m_strOutWire);
-    dx.Text(ids::kAe, r.m_strAe);
-    dx.Text(ids::kSo, r.m_strSo);
-    dx.Text(ids::kPowerLoad, r.m_strPowerLoad);
-    dx.Text(ids::kPowerOverall, r.m_strPowerOverall);
-    dx.Text(ids::kMagnetizingCurrent, r.m_strMagnetizingCurrent);
-    dx.Text(ids::kPrimaryCurrentPeak, r.m_strPrimaryCurrentPeak);
-    dx.Text(ids::kSupplyCurrent, r.m_strSupplyCurrent);
-    dx.Texts(ids::kOutVmin, r.m_strOutVmin);
-    dx.Texts(ids::kOutVnom, r.m_strOutVnom);
-    dx.Texts(ids::kOutVmax, r.m_strOutVmax);
-    dx.Texts(ids::kDiodeDrop, r.m_strDiodeDrop);
-    dx.Text(ids::kDeadTime, r.m_strDeadTime);
-    dx.Text(ids::kRdsOn, r.m_strRdsOn);
-    dx.Text(ids::kSkinDiameter, r.m_strSkinDiameter);
-    dx.Text(ids::kInductanceUnit, r.m_strInductanceUnit);
-    dx.Text(ids::kCoreLoss, r.m_strCoreLoss);
-    dx.Texts(ids::kChoke, r.m_strChoke);
-    dx.Text(ids::kOverheat, r.m_strOverheat);
-    dx.Text(ids::kEfficiency, r.m_strEfficiency);
+    dx.Edit(ids::kDimD, r.m_strDimD);
+    dx.Edit(ids::kDimd, r.m_strDimd);
+    dx.Edit(ids::kDimh, r.m_strDimh);
+    dx.Edit(ids::kDimho, r.m_strDimho);
+    dx.Edit(ids::kDimHs, r.m_strDimHs);
+    dx.Edit(ids::kDimL, r.m_strDimL);
+    dx.Edit(ids::kInductionMax, r.m_strInductionMax);
+    dx.Edit(ids::kFrequency, r.m_strFrequency);
+    dx.Result(ids::kInductionRange, r.m_strInductionRange);
+    dx.Edit(ids::kPermeability, r.m_strPermeability);
+    dx.Edit(ids::kUsat, r.m_strUsat);
+    dx.Edit(ids::kCurrentDensity, r.m_strCurrentDensity);
+    dx.Edit(ids::kWindowFill, r.m_strWindowFill);
+    dx.Result(ids::kWindowFillResult, r.m_strWindowFillResult);
+    dx.Edit(ids::kDutyMax, r.m_strDutyMax);
+    dx.Edit(ids::kSupplyMin, r.m_strSupplyMin);
+    dx.Edit(ids::kSupplyNom, r.m_strSupplyNom);
+    dx.Edit(ids::kSupplyMax, r.m_strSupplyMax);
+    dx.Edits(ids::kOutVoltage, r.m_strOutVoltage);
+    dx.Edits(ids::kOutCurrent, r.m_strOutCurrent);
+    dx.Edits(ids::kOutCurrentMin, r.m_strOutCurrentMin);
+    dx.Edit(ids::kWirePrimary, r.m_strWirePrimary);
+    dx.Edits(ids::kWireOut, r.m_strWireOut);
+    dx.Result(ids::kPrimaryTurns, r.m_strPrimaryTurns);
+    dx.Result(ids::kInductance, r.m_strInductance);
+    dx.Result(ids::kPrimaryWire, r.m_strPrimaryWire);
+    dx.Results(ids::kOutTurns, r.m_strOutTurns);
+    dx.Results(ids::kOutWire, r.m_strOutWire);
+    dx.Result(ids::kAe, r.m_strAe);
+    dx.Result(ids::kSo, r.m_strSo);
+    dx.Result(ids::kPowerLoad, r.m_strPowerLoad);
+    dx.Result(ids::kPowerOverall, r.m_strPowerOverall);
+    dx.Result(ids::kMagnetizingCurrent, r.m_strMagnetizingCurrent);
+    dx.Result(ids::kPrimaryCurrentPeak, r.m_strPrimaryCurrentPeak);
+    dx.Result(ids::kSupplyCurrent, r.m_strSupplyCurrent);
+    dx.Results(ids::kOutVmin, r.m_strOutVmin);
+    dx.Results(ids::kOutVnom, r.m_strOutVnom);
+    dx.Results(ids::kOutVmax, r.m_strOutVmax);
+    dx.Edits(ids::kDiodeDrop, r.m_strDiodeDrop);
+    dx.Edit(ids::kDeadTime, r.m_strDeadTime);
+    dx.Edit(ids::kRdsOn, r.m_strRdsOn);
+    dx.Result(ids::kSkinDiameter, r.m_strSkinDiameter);
+    dx.Result(ids::kInductanceUnit, r.m_strInductanceUnit);
+    dx.Result(ids::kCoreLoss, r.m_strCoreLoss);
+    dx.Results(ids::kChoke, r.m_strChoke);
+    dx.Result(ids::kOverheat, r.m_strOverheat);
+    dx.Result(ids::kEfficiency, r.m_strEfficiency);
 }
 
-QString ControlText(const QWidget* control) {
-    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
-    if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
-    return {};
-}
-
-void SetControlText(QWidget* control, const QString& text) {
-    if (ControlText(control) == text) return;
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(text);
-    if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
+// A text set again would move the cursor of the edit being typed in, so only changes are set.
+template <class Control>
+void SetChangedText(Control& control, const QString& text) {
+    if (control.text() != text) control.setText(text);
 }
 
 // Radio groups are addressed by any of their buttons; the first is used.
@@ -99,11 +93,17 @@ struct Take {
     void Radio(const std::array<int, N>& radios, std::int32_t& value) {
         value = GroupOf(form, radios)->checkedId();
     }
-    void Text(int id, toroglav::Text& text) {
-        text = Cp1251FromQString(ControlText(form.control(id)));
+    void Edit(int id, toroglav::Text& text) {
+        text = Cp1251FromQString(form.get<QLineEdit>(id).text());
     }
-    void Texts(const ids::PerOutput& ids, OutputTexts& texts) {
-        for (int k = 0; k < kOutputCount; ++k) Text(ids[k], texts[k]);
+    void Result(int id, toroglav::Text& text) {
+        text = Cp1251FromQString(form.get<QLabel>(id).text());
+    }
+    void Edits(const ids::PerOutput& ids, OutputTexts& texts) {
+        for (int k = 0; k < kOutputCount; ++k) Edit(ids[k], texts[k]);
+    }
+    void Results(const ids::PerOutput& ids, OutputTexts& texts) {
+        for (int k = 0; k < kOutputCount; ++k) Result(ids[k], texts[k]);
     }
 };
 
@@ -122,11 +122,17 @@ struct Show {
         for (QAbstractButton* button : group->buttons()) button->setChecked(false);
         group->setExclusive(true);
     }
-    void Text(int id, const toroglav::Text& text) {
-        SetControlText(form.control(id), QStringFromCp1251(text));
+    void Edit(int id, const toroglav::Text& text) {
+        SetChangedText(form.get<QLineEdit>(id), QStringFromCp1251(text));
     }
-    void Texts(const ids::PerOutput& ids, const OutputTexts& texts) {
-        for (int k = 0; k < kOutputCount; ++k) Text(ids[k], texts[k]);
+    void Result(int id, const toroglav::Text& text) {
+        SetChangedText(form.get<QLabel>(id), QStringFromCp1251(text));
+    }
+    void Edits(const ids::PerOutput& ids, const OutputTexts& texts) {
+        for (int k = 0; k < kOutputCount; ++k) Edit(ids[k], texts[k]);
+    }
+    void Results(const ids::PerOutput& ids, const OutputTexts& texts) {
+        for (int k = 0; k < kOutputCount; ++k) Result(ids[k], texts[k]);
     }
 };
 

@@ -56,7 +56,6 @@ FormBuilder::FormBuilder(QDialog& dialog, MainForm& form)
 
 void FormBuilder::Register(int id, QWidget* control) {
     control->setObjectName(QStringLiteral("control%1").arg(id));
-    control->setProperty("controlId", id);
     form_.controls_.insert(id, control);
 }
 
@@ -88,8 +87,7 @@ QRadioButton* FormBuilder::Radio(int id, const QString& caption) {
 void FormBuilder::GroupRadios(std::span<const int> idsInGroupOrder) {
     auto* group = new QButtonGroup(&dialog_);
     int value = 0;
-    for (const int id : idsInGroupOrder)
-        group->addButton(qobject_cast<QRadioButton*>(form_.control(id)), value++);
+    for (const int id : idsInGroupOrder) group->addButton(&form_.get<QRadioButton>(id), value++);
 }
 
 QLabel* FormBuilder::Label(const QString& text, Qt::Alignment alignment) {

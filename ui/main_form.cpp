@@ -15,8 +15,7 @@ namespace toroglav::ui {
 using namespace Qt::StringLiterals;
 
 QButtonGroup* MainForm::radioGroup(int radioId) const {
-    const auto* radio = as<QAbstractButton>(radioId);
-    return radio ? radio->group() : nullptr;
+    return get<QAbstractButton>(radioId).group();
 }
 
 namespace {

@@ -1,6 +1,10 @@
 #pragma once
 // The controls of the main window, built once by BuildMainForm and found afterwards by their
 // numeric identifiers (control_ids.h).
+//
+// The window reaches its own controls through get<Type>(id), which stops the program with a
+// message naming the identifier when there is no such control of that type: a wrong identifier
+// fails where it is used, not as a null pointer later.
 
 #include <QHash>
 #include <QWidget>
@@ -13,10 +17,13 @@ namespace toroglav::ui {
 
 class MainForm {
 public:
+    // The control with identifier `id`, or nullptr.
     QWidget* control(int id) const { return controls_.value(id); }
     template <class Widget>
-    Widget* as(int id) const {
-        return qobject_cast<Widget*>(control(id));
+    Widget& get(int id) const {
+        auto* widget = qobject_cast<Widget*>(control(id));
+        if (!widget) qFatal("the form has no %s %d", Widget::staticMetaObject.className(), id);
+        return *widget;
     }
     QAction* command(int id) const { return commands_.value(id); }
     // The group of a radio button; its ids are the option values.

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include "calc/calculation.h"
 #include "files/state_file.h"
@@ -50,13 +52,13 @@ CToroglavDlg::CToroglavDlg(std::unique_ptr<MessageService> messages,
 
     m_form = BuildMainForm(*this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    m_editDimho = m_form.as<QLineEdit>(ids::kDimho);
-    m_editDimHs = m_form.as<QLineEdit>(ids::kDimHs);
-    m_editDimL = m_form.as<QLineEdit>(ids::kDimL);
-    m_editDeadTime = m_form.as<QLineEdit>(ids::kDeadTime);
-    m_editDutyMax = m_form.as<QLineEdit>(ids::kDutyMax);
-    m_editRdsOn = m_form.as<QLineEdit>(ids::kRdsOn);
-    m_editUsat = m_form.as<QLineEdit>(ids::kUsat);
+    m_editDimho = &m_form.get<QLineEdit>(ids::kDimho);
+    m_editDimHs = &m_form.get<QLineEdit>(ids::kDimHs);
+    m_editDimL = &m_form.get<QLineEdit>(ids::kDimL);
+    m_editDeadTime = &m_form.get<QLineEdit>(ids::kDeadTime);
+    m_editDutyMax = &m_form.get<QLineEdit>(ids::kDutyMax);
+    m_editRdsOn = &m_form.get<QLineEdit>(ids::kRdsOn);
+    m_editUsat = &m_form.get<QLineEdit>(ids::kUsat);
     ConnectCommands();
     m_form.pictureArea()->installEventFilter(this);
     m_hIcon = ProgramIcon();
@@ -67,11 +69,11 @@ CToroglavDlg::~CToroglavDlg() = default;
 void CToroglavDlg::SetUpHints() {
     m_tooltip = new HintControl(*this);
     for (const FieldHint& hint : FieldHints())
-        m_tooltip->AddTool(m_form.control(hint.id), hint.text.toString());
+        m_tooltip->AddTool(&m_form.get<QWidget>(hint.id), hint.text.toString());
     // The rectifier grid, from the window's left edge to the fifth output's radios.
     const auto rectOf = [this](int id) {
-        const QWidget* radio = m_form.control(id);
-        return QRect(radio->mapTo(this, QPoint(0, 0)), radio->size());
+        const QWidget& radio = m_form.get<QRadioButton>(id);
+        return QRect(radio.mapTo(this, QPoint(0, 0)), radio.size());
     };
     const QRect top = rectOf(ids::kRectifier[4][0]);
     const QRect bottom = rectOf(ids::kRectifier[4][2]);
@@ -103,7 +105,7 @@ void CToroglavDlg::ConnectCommands() {
         {ids::kSupplyKind[1], &CToroglavDlg::OnSupplyMains},
     };
     for (const Click& click : clicks)
-        connect(m_form.as<QAbstractButton>(click.id), &QAbstractButton::clicked, this,
+        connect(&m_form.get<QAbstractButton>(click.id), &QAbstractButton::clicked, this,
                 click.handler);
     const std::pair<int, void (CToroglavDlg::*)()> commands[] = {
         {ids::kShowSchemes, &CToroglavDlg::OnShowSchemes},
@@ -114,9 +116,9 @@ void CToroglavDlg::ConnectCommands() {
         connect(m_form.command(id), &QAction::triggered, this, handler);
 
     // textEdited comes from the user's typing only, never from setText.
-    connect(m_form.as<QLineEdit>(ids::kInductionMax), &QLineEdit::textEdited, this,
+    connect(&m_form.get<QLineEdit>(ids::kInductionMax), &QLineEdit::textEdited, this,
             &CToroglavDlg::OnChangeInduction);
-    connect(m_form.as<QLineEdit>(ids::kFrequency), &QLineEdit::textEdited, this,
+    connect(&m_form.get<QLineEdit>(ids::kFrequency), &QLineEdit::textEdited, this,
             &CToroglavDlg::OnChangeFrequency);
 }
 
@@ -136,7 +138,7 @@ void CToroglavDlg::OnInitDialog() {
     m_rectPicture = QRect(area->mapTo(this, QPoint(0, 0)), area->size());
     SetUpHints();
     RestoreState();
-    m_form.control(ids::kCalculate)->setFocus();
+    m_form.get<QPushButton>(ids::kCalculate).setFocus();
 }
 
 void CToroglavDlg::UpdateData(bool take) {

@@ -20,7 +20,7 @@ void CToroglavDlg::paintEvent(QPaintEvent* event) {
     if (!view) return;
     // Setting the same caption or visibility again changes nothing, so repeated paints are calm.
     for (std::size_t i = 0; i < ids::kDimensionLabels.size(); ++i)
-        m_form.as<QLabel>(ids::kDimensionLabels[i])->setText(view->captions[i].toString());
+        m_form.get<QLabel>(ids::kDimensionLabels[i]).setText(view->captions[i].toString());
     m_editDimho->setVisible(view->showDimho);
     m_editDimHs->setVisible(view->showDimHs);
     m_editDimL->setVisible(view->showDimL);
