@@ -1,6 +1,5 @@
 #include "ui/pictures.h"
 
-#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -13,27 +12,8 @@ void DrawPicture(QPainter& painter, QStringView resource, const QRect& target) {
     renderer.render(&painter, QRectF(target));
 }
 
-namespace {
-
-// Renders the drawing at whatever size is asked for, when it is asked for: the platform may need
-// only one or two icon sizes, or none at all.
-class SvgIconEngine : public QIconEngine {
-public:
-    explicit SvgIconEngine(QString resource) : resource_(std::move(resource)) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        QSvgRenderer(resource_).render(painter, QRectF(rect));
-    }
-    QIconEngine* clone() const override { return new SvgIconEngine(resource_); }
-
-private:
-    QString resource_;
-};
-
-}  // namespace
-
 QIcon ProgramIcon() {
-    return QIcon(new SvgIconEngine(u":/icon_128.svg"_s));
+    return QIcon(u":/icon_128.svg"_s);  // the SVG icon engine draws it at every size asked for
 }
 
 }  // namespace toroglav::ui
