@@ -70,8 +70,12 @@ CoreLoss EstimateCoreLoss(std::int32_t material, double induction, double freque
 
     result.density = std::pow(xb, inductionExponent) * lowRow;
     result.loss = result.density / 1000 * volume;
-    if (result.density > kOverheatDensity) result.warning = kOverheatWarning;
+    if (Overheats(result.density)) result.warning = kOverheatWarning;
     return result;
+}
+
+bool Overheats(double density) {
+    return density > kOverheatDensity;
 }
 
 std::string_view OverheatBand(double density) {

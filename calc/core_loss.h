@@ -35,6 +35,10 @@ struct CoreLoss {
 // Material 0 is N87, 1 is N27; any other index has no data and raises no warning.
 CoreLoss EstimateCoreLoss(std::int32_t material, double induction, double frequency, double volume);
 
+// True when a specific loss (mW/cm3) heats the core by more than 50 degrees: strictly above the
+// threshold, which itself still reads "50 - 55" without a warning.
+bool Overheats(double density);
+
 // The temperature-rise band for a specific loss, or an empty view when the band is unknown
 // (a loss that is not a number leaves the previous text in place).
 std::string_view OverheatBand(double density);

@@ -264,6 +264,30 @@ INSTANTIATE_TEST_SUITE_P(
                                "18,0", "20,4", "0,63 x 5", "29,00", "1"}),
     [](const auto& info) { return info.param.name; });
 
+// 16 V on the winding with 25 primary turns at 200 V and duty 0.5 needs exactly 2 turns: a whole
+// count is kept, not rounded up.
+TEST(Secondaries, WholeExactTurnsAreNotRoundedUp) {
+    const DesignRecord r = Calculated([](DesignRecord& d) {
+                               d.m_nCoreType = 3;
+                               d.m_nSwitchDrop = 0;
+                               d.m_strUsat = "0";
+                               d.m_strSupplyNom = "400";
+                               d.m_strSupplyMax = "400";  // half-bridge: 200 V on the primary
+                               d.m_strFrequency = "32";
+                               d.m_strInductionMax = "0,25";
+                               d.m_strDimD = "250";  // 200 / 32 / 0.25 / 250 * 250 = 25 turns
+                               d.m_strDimd = "100";
+                               d.m_strDimh = "500";
+                               d.m_strDimho = "10";
+                               d.m_strDutyMax = "0,5";
+                               d.m_nStabilization = 0;
+                               d.m_strOutVoltage[0] = "15";
+                               d.m_strDiodeDrop[0] = "1";  // 16 * 0.5 / 0.5 * 25 / 200 = 2
+                           }).record;
+    EXPECT_EQ(r.m_strPrimaryTurns, "25 (25,00)");
+    EXPECT_EQ(r.m_strOutTurns[0], "2 + 2(2,00)");
+}
+
 TEST(Secondaries, BipolarLoadCountsTwice) {
     const DesignRecord r = Calculated([](DesignRecord& d) {
                                d.m_nStabilization = 0;

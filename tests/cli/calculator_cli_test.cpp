@@ -17,21 +17,15 @@ std::string Member(const std::string& listing, const std::string& name) {
     return listing.substr(start, listing.find('\n', start) - start);
 }
 
+// The figures belong to the calculation's tests and the golden designs; here the listing.
 TEST(CalculatorCli, DefaultDesign) {
     const CliResult r = RunCli({});
     ASSERT_EQ(r.exitCode, kExitOk);
     EXPECT_EQ(r.err, "");
     EXPECT_TRUE(r.out.starts_with("m_nConverter=1\nm_nController=0\n"));
     EXPECT_EQ(Member(r.out, "m_strPrimaryTurns"), "80 (80,49)");
-    EXPECT_EQ(Member(r.out, "m_strInductionRange"), "0,154; 0,178; 0,201");
-    EXPECT_EQ(Member(r.out, "m_strInductance"), "12,997");
     EXPECT_EQ(Member(r.out, "m_strInductanceUnit"), "мГн");
-    EXPECT_EQ(Member(r.out, "m_strOutTurns[1]"), "13 + 13(12,04)");
-    EXPECT_EQ(Member(r.out, "m_strOutTurns[2]"), "");
-    EXPECT_EQ(Member(r.out, "m_strCoreLoss"), "0,78");
-    EXPECT_EQ(Member(r.out, "m_dInduction"), "0.17754608585858586");
     EXPECT_EQ(Member(r.out, "m_dFrequency"), "32.0");
-    EXPECT_TRUE(r.out.ends_with("m_dCoreLoss=0.7778155583075217\n"));
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 48 + 12 * 5);  // arrays per output
 }
 
