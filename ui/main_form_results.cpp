@@ -120,15 +120,17 @@ QGroupBox* BuildResultsGroup(FormBuilder& b) {
 }
 
 QLayout* BuildCommandButtons(FormBuilder& b) {
+    constexpr int kButtonWidth = 50;      // dialog units
+    constexpr int kWideButtonWidth = 90;  // "Сохранить как текст"
     auto* row = new QHBoxLayout;
-    row->addWidget(b.Button(ids::kSaveDesign, u"Сохранить"_s, 50));
-    row->addWidget(b.Button(ids::kLoadDesign, u"Загрузить"_s, 50));
-    row->addWidget(b.Button(ids::kSaveReport, u"Сохранить как текст"_s, 90));
+    row->addWidget(b.Button(ids::kSaveDesign, u"Сохранить"_s, kButtonWidth));
+    row->addWidget(b.Button(ids::kLoadDesign, u"Загрузить"_s, kButtonWidth));
+    row->addWidget(b.Button(ids::kSaveReport, u"Сохранить как текст"_s, kWideButtonWidth));
     row->addStretch();
-    QPushButton* calculate = b.Button(ids::kCalculate, u"Рассчитать!"_s, 50);
+    QPushButton* calculate = b.Button(ids::kCalculate, u"Рассчитать!"_s, kButtonWidth);
     calculate->setDefault(true);
     row->addWidget(calculate);
-    row->addWidget(b.Button(ids::kExit, u"Выход"_s, 50));
+    row->addWidget(b.Button(ids::kExit, u"Выход"_s, kButtonWidth));
     return row;
 }
 
