@@ -139,6 +139,14 @@ TEST_F(DesignFilePath, HostileLengthOnDiskIsEndOfFileWithoutAllocatingIt) {
     EXPECT_LT(allocation_probe::Largest(), std::size_t{1} << 20);
 }
 
+TEST_F(DesignFilePath, NamedPipeThatNobodyReadsIsAWriteFailureWithoutWaiting) {
+    const fs::path fifo = File("pipe.sav");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const FileWriteResult result = SaveDesignFile(fifo, DesignRecord{});
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "a named pipe that nobody reads");
+}
+
 TEST_F(DesignFilePath, FullDiskIsAWriteFailure) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
     const FileWriteResult result = SaveDesignFile("/dev/full", DesignRecord{});
