@@ -31,7 +31,10 @@ double ParseNumberText(std::string_view text) {
 
     const std::size_t mantissaStart = pos;
     int mantissaDigits = 0;
-    int integerDigits = 0;  // significant digits before the separator, for overflow direction
+    // Where the first significant digit stands, for the direction of an out-of-range result:
+    // significant digits before the separator, or else the zeros between it and the first one.
+    int integerDigits = 0;
+    int leadingFractionZeros = 0;
     int fractionDigits = 0;
     int significantDigits = 0;
     std::uint64_t significand = 0;  // exact while significantDigits <= 19
@@ -44,6 +47,8 @@ double ParseNumberText(std::string_view text) {
             if (significantDigits > 0 || c != '0') {
                 if (!seenSeparator) ++integerDigits;
                 if (++significantDigits <= 19) significand = significand * 10 + (c - '0');
+            } else if (seenSeparator) {
+                ++leadingFractionZeros;
             }
         } else if ((c == ',' || c == '.') && !seenSeparator) {
             seenSeparator = true;
@@ -54,8 +59,10 @@ double ParseNumberText(std::string_view text) {
     if (mantissaDigits == 0) return 0.0;
     const std::size_t mantissaEnd = pos;
 
-    // An exponent counts only with at least one digit: "12e" and "12e+" end before the 'e'.
-    long exponent = 0;
+    // An exponent counts only with at least one digit: "12e" and "12e+" end before the 'e'. It
+    // saturates far beyond any digit count a text can have, so the digits never outweigh it.
+    constexpr std::int64_t kExponentLimit = std::int64_t{1} << 50;
+    std::int64_t exponent = 0;
     if (pos + 1 < text.size() &&
         (text[pos] == 'e' || text[pos] == 'E' || text[pos] == 'd' || text[pos] == 'D')) {
         std::size_t at = pos + 1;
@@ -63,14 +70,14 @@ double ParseNumberText(std::string_view text) {
         if (text[at] == '+' || text[at] == '-') ++at;
         if (at < text.size() && IsDigit(text[at])) {
             for (; at < text.size() && IsDigit(text[at]); ++at)
-                if (exponent < 100000) exponent = exponent * 10 + (text[at] - '0');
+                if (exponent < kExponentLimit) exponent = exponent * 10 + (text[at] - '0');
             if (negativeExponent) exponent = -exponent;
         }
     }
 
     // Up to 15 digits times a power of ten up to 1e22 are both exact doubles, so one
     // multiplication or division rounds correctly; everything else goes the general way.
-    const long scale = exponent - fractionDigits;
+    const std::int64_t scale = exponent - fractionDigits;
     double value = 0.0;
     if (significantDigits <= 15 && scale >= -22 && scale <= 22) {
         static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -87,8 +94,12 @@ double ParseNumberText(std::string_view text) {
         number += 'e';
         number += std::to_string(exponent);
         const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value);
-        if (parsed.ec == std::errc::result_out_of_range)
-            value = integerDigits + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        if (parsed.ec == std::errc::result_out_of_range) {
+            // value = 0.d... x 10^magnitude: far above 1 overflows, far below underflows.
+            const std::int64_t magnitude =
+                integerDigits > 0 ? integerDigits + exponent : exponent - leadingFractionZeros;
+            value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        }
     }
     return negative ? -value : value;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace toroglav {
 
@@ -123,8 +124,9 @@ SeventeenDigits ToSeventeenDigits(double positive) {
 }
 }  // namespace
 
-void AppendFixed(std::string& out, double value, int decimals) {
+void AppendFixed(std::string& out, double value, FixedDecimals fixedDecimals) {
     if (AppendNonFinite(out, value)) return;
+    const int decimals = fixedDecimals.count();
     const SeventeenDigits d = ToSeventeenDigits(std::fabs(value));
 
     // Keep the digits down to 10^-decimals and round on the first dropped one: `kept` is the
@@ -141,12 +143,14 @@ void AppendFixed(std::string& out, double value, int decimals) {
         if (d.significand % dropped >= 5 * kPow10[16 - keep]) ++kept;
     }
 
-    char digits[420];
+    // The largest double has 309 integer digits; the decimals are at most kMaxFixedDecimals.
+    constexpr int kMaxIntegerDigits = std::numeric_limits<double>::max_exponent10 + 1;
+    char digits[kMaxIntegerDigits + kMaxFixedDecimals];
     int count = static_cast<int>(std::to_chars(digits, digits + 24, kept).ptr - digits);
     for (int i = 0; i < trailingZeros; ++i) digits[count++] = '0';
 
     // Lay out sign, integer part, comma and decimals in one buffer and append it at once.
-    char text[440];
+    char text[1 + kMaxIntegerDigits + 1 + kMaxFixedDecimals];  // sign, digits, comma
     int length = 0;
     if (std::signbit(value)) text[length++] = '-';
     const int integerCount = count - decimals;  // <= 0: the value is below 1

@@ -13,7 +13,7 @@ double WholeTurnsAtLeast(double value) {
     return whole < value ? whole + 1 : whole;
 }
 
-void SetFixed(Text& text, double value, int decimals) {
+void SetFixed(Text& text, double value, FixedDecimals decimals) {
     text.clear();
     AppendFixed(text, value, decimals);
 }

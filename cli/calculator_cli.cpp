@@ -1,6 +1,8 @@
 #include "calculator_cli.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,10 +20,12 @@ namespace toroglav::cli {
 
 namespace {
 constexpr std::string_view kUsage =
-    "usage: toroglav-calc [DESIGN.sav] [--set NAME=TEXT]... [--save FILE.sav] [--report FILE.txt]\n"
-    "  Computes a design from the defaults, or from DESIGN.sav, with each NAME=TEXT applied in\n"
-    "  order (NAME as m_strFrequency, an output's element as m_strOutVoltage[2]), and prints\n"
-    "  every member as NAME=TEXT.\n"
+    "usage: toroglav-calc [DESIGN.sav | -] [--set NAME=TEXT]...\n"
+    "                     [--save FILE.sav] [--report FILE.txt]\n"
+    "  Computes a design from the defaults, or from DESIGN.sav (- reads it from standard input),\n"
+    "  with each NAME=TEXT applied in order (NAME as m_strFrequency, an output's element as\n"
+    "  m_strOutVoltage[2]), and prints every member as NAME=TEXT, one a line: in a text a\n"
+    "  backslash is written \\\\ and a control character \\n, \\r, \\t or \\xHH (its byte).\n"
     "  --save FILE.sav     also write the design file of the inputs as they stand after the\n"
     "                      calculation, as the window saves them\n"
     "  --report FILE.txt   also write the text report of the calculated design (cp1251, CR LF)\n";
@@ -30,11 +34,24 @@ void Print(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
+// Writes the whole output and flushes it. A failure (a full disk, a device that refuses) is
+// exit 1 with the reason, since a listing cut short must not pass for a complete one.
+int PrintOutput(std::FILE* out, std::FILE* err, std::string_view text) {
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0)
+        return kExitOk;
+    const int error = errno != 0 ? errno : EIO;
+    Print(err, Joined({"toroglav-calc: cannot write the output: ", std::strerror(error), "\n"}));
+    return kExitFileError;
+}
+
 int UsageError(std::FILE* err, const std::string& message) {
     Print(err, Joined({"toroglav-calc: ", message, "\n"}));
     Print(err, kUsage);
     return kExitUsage;
 }
+
+constexpr std::string_view kStandardInput = "-";
 
 struct Request {
     std::optional<std::string> designFile;
@@ -51,14 +68,11 @@ bool WriteOutputFile(std::FILE* err, const std::string& name, const FileWriteRes
 }
 }  // namespace
 
-int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) {
+int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err) {
     Request request;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            Print(out, kUsage);
-            return kExitOk;
-        }
+        if (arg == "--help" || arg == "-h") return PrintOutput(out, err, kUsage);
         if (arg == "--set") {
             if (i + 1 == args.size()) return UsageError(err, "'--set' needs NAME=TEXT");
             Assignment assignment;
@@ -84,8 +98,11 @@ int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) 
 
     DesignRecord record;
     if (request.designFile) {
-        const std::string& name = *request.designFile;
-        const LoadResult loaded = LoadDesignFile(std::filesystem::path(name), record);
+        const bool standardInput = *request.designFile == kStandardInput;
+        const std::string name = standardInput ? "standard input" : *request.designFile;
+        const LoadResult loaded = standardInput
+                                      ? LoadDesignStream(in, record)
+                                      : LoadDesignFile(std::filesystem::path(name), record);
         if (!loaded.opened) {
             Print(err, Joined({"toroglav-calc: cannot open ", name, ": ", loaded.openError, "\n"}));
             return kExitFileError;
@@ -116,8 +133,7 @@ int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) 
         !WriteOutputFile(err, *request.reportFile,
                          SaveTextReport(std::filesystem::path(*request.reportFile), record)))
         return kExitFileError;
-    Print(out, ListRecord(record));
-    return kExitOk;
+    return PrintOutput(out, err, ListRecord(record));
 }
 
 }  // namespace toroglav::cli

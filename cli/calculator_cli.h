@@ -1,8 +1,9 @@
 #pragma once
-// The command-line calculator: toroglav-calc [DESIGN.sav] [--set NAME=TEXT]... [--save FILE.sav]
-// [--report FILE.txt]
-// Starts from the defaults (or a design file), applies the --set assignments in order, runs the
-// calculation and prints every member of the record as NAME=TEXT in UTF-8.
+// The command-line calculator: toroglav-calc [DESIGN.sav | -] [--set NAME=TEXT]...
+// [--save FILE.sav] [--report FILE.txt]
+// Starts from the defaults (or a design file, "-" for standard input), applies the --set
+// assignments in order, runs the calculation and prints every member of the record as NAME=TEXT
+// in UTF-8, one member a line.
 
 #include <cstdio>
 #include <span>
@@ -12,8 +13,9 @@ namespace toroglav::cli {
 
 enum ExitCode { kExitOk = 0, kExitFileError = 1, kExitUsage = 2 };
 
-// Runs the calculator on `args` (without the program name), printing the record to `out` and
-// warnings and errors to `err`.
-int Run(std::span<const std::string_view> args, std::FILE* out, std::FILE* err);
+// Runs the calculator on `args` (without the program name): the design file "-" is read from
+// `in`, the record is printed to `out`, warnings and errors go to `err`. A listing that could not
+// be written in full is exit 1, like any other file that could not be written.
+int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err);
 
 }  // namespace toroglav::cli

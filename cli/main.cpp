@@ -5,5 +5,5 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
-    return toroglav::cli::Run(args, stdout, stderr);
+    return toroglav::cli::Run(args, stdin, stdout, stderr);
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Saving and loading a design file by path, for the window's commands and the command line.
+// Saving and loading a design file by path, for the window's commands and the command line, and
+// loading one from a stream already open (the command line's standard input).
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -26,5 +28,10 @@ struct LoadResult {
 // file (a folder, a pipe, a device) is refused without reading from it, so a pipe with no
 // writer cannot block the caller and /dev/zero cannot pass for a design.
 LoadResult LoadDesignFile(const std::filesystem::path& path, DesignRecord& record);
+
+// Reads the stored members from an open stream that is a regular file or a pipe, with the same
+// all-or-nothing rule, and then reads on to its end so that a writer never meets a closed pipe.
+// A device, a terminal or a folder is refused without reading from it.
+LoadResult LoadDesignStream(std::FILE* stream, DesignRecord& record);
 
 }  // namespace toroglav

@@ -20,6 +20,8 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
+constexpr std::string_view kNoReader = "a named pipe that nobody reads";
+
 FileWriteResult Failure(int error) {
     return {.ok = false, .error = std::strerror(error != 0 ? error : EIO)};
 }
@@ -46,9 +48,20 @@ mode_t NewFileMode(const struct stat* existing) {
     return 0666 & ~mask;
 }
 
+// Opens without blocking, since a named pipe with nobody reading it would otherwise wait for a
+// reader forever; the writes themselves then block as usual.
 FileWriteResult WriteInPlace(const fs::path& target, const std::function<bool(ByteSink&)>& write) {
-    FilePtr file(std::fopen(target.c_str(), "wb"));
-    if (!file) return Failure(errno);
+    const int descriptor = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        if (errno == ENXIO) return {.ok = false, .error = std::string(kNoReader)};
+        return Failure(errno);
+    }
+    FilePtr file(::fcntl(descriptor, F_SETFL, 0) == 0 ? ::fdopen(descriptor, "wb") : nullptr);
+    if (!file) {
+        const int error = errno;
+        ::close(descriptor);
+        return Failure(error);
+    }
     const int error = WriteAndClose(std::move(file), write, false);
     return error == 0 ? FileWriteResult{.ok = true, .error = {}} : Failure(error);
 }

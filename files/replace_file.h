@@ -4,8 +4,9 @@
 // The bytes go to a temporary file in the target's folder, which is flushed to the disk and
 // renamed over the target only when everything was written. A failed write (a full disk, a
 // folder that cannot be written) leaves the old file as it was and no temporary file behind.
-// A target that exists but is not a regular file (a device such as /dev/null) is written in
-// place, since it cannot be replaced by renaming.
+// A target that exists but is not a regular file (a device such as /dev/null, a named pipe) is
+// written in place, since it cannot be replaced by renaming; a named pipe that nobody reads is a
+// failure at once rather than a wait.
 
 #include <filesystem>
 #include <functional>

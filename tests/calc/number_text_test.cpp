@@ -32,10 +32,14 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"2000,7", 2000.7}, NumberCase{"80 (80,49)", 80},
                     NumberCase{"1e-400", 0}));
 
-TEST(ParseNumberText, HugeValuesOverflowToInfinity) {
+TEST(ParseNumberText, HugeValuesOverflowToInfinityTinyOnesUnderflowToZero) {
     EXPECT_EQ(ParseNumberText("1e400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(ParseNumberText("-1e400"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(ParseNumberText(std::string(400, '9')), std::numeric_limits<double>::infinity());
+    // 1e-324: the exponent is positive, the leading fractional zeros decide.
+    const double tiny = ParseNumberText("-0." + std::string(324, '0') + "1e1");
+    EXPECT_EQ(tiny, 0.0);
+    EXPECT_TRUE(std::signbit(tiny));
 }
 
 TEST(ParseNumberText, LongTextsReadInFull) {

@@ -8,12 +8,14 @@
 #include <random>
 #include <string>
 
+#include "reference_fixed.h"
+
 namespace toroglav {
 namespace {
 
 struct FixedCase {
     double value;
-    int decimals;
+    FixedDecimals decimals;
     const char* text;
 };
 
@@ -21,7 +23,8 @@ class FormatFixedTest : public testing::TestWithParam<FixedCase> {};
 
 TEST_P(FormatFixedTest, RoundsTheSeventeenDigitString) {
     const FixedCase& c = GetParam();
-    EXPECT_EQ(FormatFixed(c.value, c.decimals), c.text) << c.value << " with " << c.decimals;
+    EXPECT_EQ(FormatFixed(c.value, c.decimals), c.text)
+        << c.value << " with " << c.decimals.count();
 }
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -68,42 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ShortestCase{-kInf, "-inf"},
                     ShortestCase{std::numeric_limits<double>::quiet_NaN(), "nan"}));
 
-}  // namespace
-}  // namespace toroglav
-
-namespace toroglav {
-namespace {
-
-// Reference rounding done on printf's own 17-digit text with decimal string arithmetic.
-std::string ReferenceFixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.16e", std::fabs(value));
-    std::string digits;
-    const char* p = text;
-    for (; *p != 'e'; ++p)
-        if (*p != '.') digits += *p;
-    const int exponent = std::atoi(p + 1);
-    // Place the digits on a fixed grid of 400 integer and 400 fraction positions.
-    std::string grid(800, '0');
-    for (std::size_t i = 0; i < digits.size(); ++i) grid[399 - exponent + i] = digits[i];
-    const std::size_t cut = 400 + decimals;
-    bool up = grid[cut] >= '5';
-    grid.resize(cut);
-    for (std::size_t i = cut; up && i-- > 0;) {
-        if (grid[i] == '9') {
-            grid[i] = '0';
-        } else {
-            ++grid[i];
-            up = false;
-        }
-    }
-    std::string integer = grid.substr(0, 400);
-    integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size() - 1));
-    std::string out = (std::signbit(value) ? "-" : "") + integer;
-    if (decimals > 0) out += "," + grid.substr(400, decimals);
-    return out;
-}
-
 TEST(FormatFixed, AgreesWithDecimalRoundingOfPrintfDigits) {
     std::mt19937_64 random(20261207);
     std::uniform_real_distribution<double> decade(-7, 18);
@@ -112,9 +79,20 @@ TEST(FormatFixed, AgreesWithDecimalRoundingOfPrintfDigits) {
         if (i % 4 == 1) value = std::round(value * 1000) / 1000 + 0.0005;  // near ties
         if (i % 4 == 2) value = std::ldexp(static_cast<double>(random() >> 11), -60 + i % 70);
         if (i % 2) value = -value;
-        const int decimals = i % 4;
-        ASSERT_EQ(FormatFixed(value, decimals), ReferenceFixed(value, decimals))
-            << std::hexfloat << value << " with " << decimals;
+        constexpr FixedDecimals kDecimals[] = {0, 1, 2, 3};
+        const FixedDecimals decimals = kDecimals[i % 4];
+        ASSERT_EQ(FormatFixed(value, decimals), ReferenceFixed(value, decimals.count()))
+            << std::hexfloat << value << " with " << decimals.count();
+    }
+}
+
+// The extremes of the double range with the most decimals the format allows fill the digit
+// buffers to their last place.
+TEST(FormatFixed, ExtremeValuesWithTheMostDecimals) {
+    for (const double value :
+         {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+          std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min()}) {
+        EXPECT_EQ(FormatFixed(value, kMaxFixedDecimals), ReferenceFixed(value, kMaxFixedDecimals));
     }
 }
 

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "cli_runner.h"
 
@@ -88,10 +91,32 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"ReportTwice", {"--report", "a.txt", "--report", "b.txt"}, "--report"}),
     [](const auto& info) { return info.param.name; });
 
+struct FullOutputCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+class FullOutputTest : public testing::TestWithParam<FullOutputCase> {};
+
+// Output that does not arrive in full must not exit as if it had.
+TEST_P(FullOutputTest, IsAFileErrorWithTheReason) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    if (full == nullptr) GTEST_SKIP() << "no /dev/full on this system";
+    const CliResult r = RunCli(GetParam().args, stdin, full);
+    std::fclose(full);
+    EXPECT_EQ(r.exitCode, kExitFileError);
+    EXPECT_EQ(r.err, "toroglav-calc: cannot write the output: No space left on device\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, FullOutputTest,
+                         testing::Values(FullOutputCase{"Listing", {}},
+                                         FullOutputCase{"Help", {"--help"}}),
+                         [](const auto& info) { return info.param.name; });
+
 TEST(CalculatorCli, HelpPrintsUsage) {
     const CliResult r = RunCli({"--help"});
     EXPECT_EQ(r.exitCode, kExitOk);
-    EXPECT_TRUE(r.out.starts_with("usage: toroglav-calc [DESIGN.sav] [--set NAME=TEXT]..."));
+    EXPECT_TRUE(r.out.starts_with("usage: toroglav-calc [DESIGN.sav | -] [--set NAME=TEXT]..."));
 }
 
 class DesignFileErrorTest : public testing::Test {
@@ -144,6 +169,30 @@ TEST_F(DesignFileErrorTest, UnwritableReportExitsOneWithoutTheListing) {
     EXPECT_EQ(r.exitCode, kExitFileError);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "toroglav-calc: cannot write " + path + ": No such file or directory\n");
+}
+
+TEST_F(DesignFileErrorTest, PipeByNameIsRefusedWithoutWaitingForAWriter) {
+    const std::string path = (dir_ / "pipe.sav").string();
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const CliResult r = RunCli({path});
+    EXPECT_EQ(r.exitCode, kExitFileError);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "toroglav-calc: cannot open " + path + ": not a regular file\n");
+}
+
+TEST_F(DesignFileErrorTest, DashReadsTheDesignFromStandardInput) {
+    const std::string golden = std::string(TOROGLAV_GOLDEN_DIR) + "/golden_01.sav";
+    std::ifstream file(golden, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), {});
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ASSERT_EQ(::write(ends[1], bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ::close(ends[1]);
+    std::FILE* in = ::fdopen(ends[0], "rb");
+    const CliResult r = RunCli({"-"}, in);
+    std::fclose(in);
+    ASSERT_EQ(r.exitCode, kExitOk) << r.err;
+    EXPECT_EQ(r.out, RunCli({golden}).out);
 }
 
 TEST_F(DesignFileErrorTest, SetsApplyOverTheFile) {

@@ -18,16 +18,18 @@ struct CliResult {
     std::string err;
 };
 
-inline CliResult RunCli(const std::vector<std::string>& args) {
+// `in` is what "-" reads; `out`, when given, takes the listing in place of `result.out`.
+inline CliResult RunCli(const std::vector<std::string>& args, std::FILE* in = stdin,
+                        std::FILE* out = nullptr) {
     CliResult result;
     char* outData = nullptr;
     char* errData = nullptr;
     std::size_t outSize = 0, errSize = 0;
-    std::FILE* out = open_memstream(&outData, &outSize);
+    std::FILE* captured = open_memstream(&outData, &outSize);
     std::FILE* err = open_memstream(&errData, &errSize);
     const std::vector<std::string_view> views(args.begin(), args.end());
-    result.exitCode = Run(views, out, err);
-    std::fclose(out);
+    result.exitCode = Run(views, in, out ? out : captured, err);
+    std::fclose(captured);
     std::fclose(err);
     result.out.assign(outData, outSize);
     result.err.assign(errData, errSize);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -138,11 +139,46 @@ TEST_F(DesignFilePath, HostileLengthOnDiskIsEndOfFileWithoutAllocatingIt) {
     EXPECT_LT(allocation_probe::Largest(), std::size_t{1} << 20);
 }
 
+TEST_F(DesignFilePath, NamedPipeThatNobodyReadsIsAWriteFailureWithoutWaiting) {
+    const fs::path fifo = File("pipe.sav");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const FileWriteResult result = SaveDesignFile(fifo, DesignRecord{});
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "a named pipe that nobody reads");
+}
+
 TEST_F(DesignFilePath, FullDiskIsAWriteFailure) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
     const FileWriteResult result = SaveDesignFile("/dev/full", DesignRecord{});
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, "No space left on device");
+}
+
+// Standard input for scripts: a pipe whose size is unknown, read past the design to its end so
+// the writer is never cut off; a device is refused as from a path.
+TEST_F(DesignFilePath, StreamFromAPipeIsReadToItsEndAndADeviceIsRefused) {
+    DesignRecord original;
+    original.m_strFrequency = "41";
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    const std::string bytes = Written(original) + std::string(1000, 'x');
+    ASSERT_EQ(::write(ends[1], bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ::close(ends[1]);
+    std::FILE* pipe = ::fdopen(ends[0], "rb");
+    DesignRecord record = EmptyInputs();
+    EXPECT_TRUE(LoadDesignStream(pipe, record).Loaded());
+    EXPECT_EQ(record, original);
+    EXPECT_EQ(std::fgetc(pipe), EOF);
+    EXPECT_TRUE(std::feof(pipe));
+    std::fclose(pipe);
+
+    std::FILE* device = std::fopen("/dev/zero", "rb");
+    record = EmptyInputs();
+    const LoadResult refused = LoadDesignStream(device, record);
+    EXPECT_FALSE(refused.opened);
+    EXPECT_EQ(refused.openError, "not a regular file or a pipe");
+    EXPECT_EQ(record, EmptyInputs());
+    std::fclose(device);
 }
 
 }  // namespace

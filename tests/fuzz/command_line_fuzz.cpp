@@ -1,0 +1,103 @@
+// Any bytes as the --set assignments of toroglav-calc (split at NUL bytes, as a shell hands over
+// arguments). An assignment either is refused with a reason, and the run is a usage error with
+// no listing, or stores exactly what it says; a run of accepted ones lists the calculated record
+// with every member readable back from its one line.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "calc/calculation.h"
+#include "calc/cp1251.h"
+#include "cli/calculator_cli.h"
+#include "cli/member_assignment.h"
+#include "cli/record_listing.h"
+#include "fuzz_check.h"
+#include "listing_check.h"
+
+using namespace toroglav;
+
+namespace {
+
+// The member an accepted assignment set holds its value: the text in cp1251, the option as the
+// whole number written.
+void CheckStored(const cli::Assignment& assignment, const DesignRecord& record) {
+    const std::string text = Utf8ToCp1251(assignment.value);
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            const int at = assignment.element;
+            if constexpr (std::is_same_v<Member, Text DesignRecord::*>) {
+                fuzz::Require(record.*member == text, "a text assignment stores its text");
+            } else if constexpr (std::is_same_v<Member, OutputTexts DesignRecord::*>) {
+                fuzz::Require((record.*member)[at] == text, "an output's text stores its text");
+            } else if constexpr (std::is_same_v<Member, std::int32_t DesignRecord::*>) {
+                fuzz::Require(std::atoi(assignment.value.c_str()) == record.*member,
+                              "an option assignment stores its number");
+            } else if constexpr (std::is_same_v<Member, std::array<std::int32_t, kOutputCount>
+                                                            DesignRecord::*>) {
+                fuzz::Require(std::atoi(assignment.value.c_str()) == (record.*member)[at],
+                              "an output's option stores its number");
+            } else {
+                fuzz::Require(false, "a working number is never assigned");
+            }
+        },
+        assignment.field->member);
+}
+
+struct Captured {
+    char* data = nullptr;
+    std::size_t size = 0;
+    std::FILE* stream = open_memstream(&data, &size);
+    std::string Close() {
+        std::fclose(stream);
+        std::string text(data, size);
+        std::free(data);
+        return text;
+    }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string_view> args;
+    for (std::size_t start = 0; start <= input.size();) {
+        const std::size_t end = std::min(input.find('\0', start), input.size());
+        args.push_back("--set");
+        args.push_back(input.substr(start, end - start));
+        start = end + 1;
+    }
+
+    DesignRecord expected;
+    bool accepted = true;
+    for (std::size_t i = 1; i < args.size() && accepted; i += 2) {
+        cli::Assignment assignment;
+        std::string error;
+        accepted = cli::ParseAssignment(args[i], assignment, error) &&
+                   cli::ApplyAssignment(assignment, expected, error);
+        if (accepted)
+            CheckStored(assignment, expected);
+        else
+            fuzz::Require(!error.empty(), "a refused assignment says why");
+    }
+
+    Captured out, err;
+    const int exitCode = cli::Run(args, nullptr, out.stream, err.stream);
+    const std::string listing = out.Close();
+    err.Close();
+    if (!accepted) {
+        fuzz::Require(exitCode == cli::kExitUsage, "a refused assignment is a usage error");
+        fuzz::Require(listing.empty(), "a usage error lists nothing");
+        return 0;
+    }
+    fuzz::Require(exitCode == cli::kExitOk, "accepted assignments calculate");
+    Calculate(expected, [](std::string_view) {});
+    fuzz::Require(listing == cli::ListRecord(expected), "the run lists the record it calculated");
+    fuzz::CheckListing(listing, expected);
+    return 0;
+}
