@@ -44,10 +44,8 @@ CoreGeometry ComputeCoreGeometry(DesignRecord& record, const Inputs& in) {
         }
     }
     record.m_dCoreVolume = core.ve;
-    record.m_strAe.clear();
-    AppendFixed(record.m_strAe, core.ae, 2);
-    record.m_strSo.clear();
-    AppendFixed(record.m_strSo, core.so, 2);
+    SetFixed(record.m_strAe, core.ae, 2);
+    SetFixed(record.m_strSo, core.so, 2);
     return core;
 }
 

@@ -99,8 +99,7 @@ void ComputeCoreLoss(DesignRecord& record, const WarningHandler& warn) {
     record.m_dLossDensity = loss.density;
     record.m_dCoreLoss = loss.loss;
     if (loss.hasData) {
-        record.m_strCoreLoss.clear();
-        AppendFixed(record.m_strCoreLoss, loss.loss, 2);
+        SetFixed(record.m_strCoreLoss, loss.loss, 2);
     } else {
         record.m_strCoreLoss = kNoLossDataText;
     }

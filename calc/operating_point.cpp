@@ -15,12 +15,10 @@ OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in) {
     // a duty-limited controller fixes the duty, and the dead time is shown for information.
     if (ControllerOf(record.m_nController) == Controller::DeadTime) {
         op.dutyMax = 0.5 - in.frequency * in.deadTime / 1000;
-        record.m_strDutyMax.clear();
-        AppendFixed(record.m_strDutyMax, op.dutyMax, 3);
+        SetFixed(record.m_strDutyMax, op.dutyMax, 3);
     } else {
         op.dutyMax = in.dutyMax;
-        record.m_strDeadTime.clear();
-        AppendFixed(record.m_strDeadTime, (0.5 - op.dutyMax) * 1000 / in.frequency, 3);
+        SetFixed(record.m_strDeadTime, (0.5 - op.dutyMax) * 1000 / in.frequency, 3);
     }
     op.duty = op.dutyLow = op.dutyMax;
 
@@ -38,8 +36,7 @@ OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in) {
         const double current = op.converter == Converter::HalfBridge ? 2 * loadPower / op.supplyNom
                                                                      : loadPower / op.supplyNom;
         op.switchDrop = current * in.rdsOn;
-        record.m_strUsat.clear();
-        AppendFixed(record.m_strUsat, op.switchDrop, 3);
+        SetFixed(record.m_strUsat, op.switchDrop, 3);
     } else {
         op.switchDrop = in.usat;
     }

@@ -22,8 +22,7 @@ Primary ComputePrimaryTurns(DesignRecord& record, const Inputs& in, const Operat
     // N = U / (4 f B Ae) with f in kHz and Ae in mm2.
     const double exactTurns = op.primaryMax / in.frequency / in.inductionMax / core.ae * 250;
     Text& text = record.m_strPrimaryTurns;
-    text.clear();
-    AppendFixed(text, exactTurns, 0);
+    SetFixed(text, exactTurns, 0);
     if (op.converter == Converter::PushPull) {  // two halves
         text += " + ";
         AppendFixed(text, exactTurns, 0);
@@ -41,8 +40,7 @@ Primary ComputePrimaryTurns(DesignRecord& record, const Inputs& in, const Operat
     primary.inductionNom = induction(op.primaryNom);
     const double inductionMax = induction(op.primaryMax);
     Text& range = record.m_strInductionRange;
-    range.clear();
-    AppendFixed(range, inductionMin, 3);
+    SetFixed(range, inductionMin, 3);
     range += "; ";
     AppendFixed(range, primary.inductionNom, 3);
     range += "; ";
@@ -66,8 +64,7 @@ void ComputeInductanceAndWireAreas(DesignRecord& record, const Inputs& in, const
     }
 
     primary.skinDepth = kSkinDepthAt1kHz / std::sqrt(in.frequency);
-    record.m_strSkinDiameter.clear();
-    AppendFixed(record.m_strSkinDiameter, primary.skinDepth + primary.skinDepth, 3);
+    SetFixed(record.m_strSkinDiameter, primary.skinDepth + primary.skinDepth, 3);
 
     primary.wireArea = StrandArea(in.wirePrimary, primary.skinDepth);
     for (int i = 0; i < kOutputCount; ++i)
@@ -87,16 +84,13 @@ void ComputePowerSummary(DesignRecord& record, const Inputs& in, const Operating
         loadPower += outputPower[i];
         ampereTurns += outputs[i].turns * outputs[i].current;
     }
-    record.m_strPowerLoad.clear();
-    AppendFixed(record.m_strPowerLoad, loadPower, 1);
+    SetFixed(record.m_strPowerLoad, loadPower, 1);
 
     // Primary current reflected from the loads, plus what the core loss draws.
     const double reflected = ampereTurns / primary.turns + coreLoss / op.primaryNom;
     const double magnetizing = duty * (op.primaryMax / primary.inductance / in.frequency) * 0.5;
-    record.m_strMagnetizingCurrent.clear();
-    AppendFixed(record.m_strMagnetizingCurrent, magnetizing, 3);
-    record.m_strPrimaryCurrentPeak.clear();
-    AppendFixed(record.m_strPrimaryCurrentPeak, magnetizing + reflected, 3);
+    SetFixed(record.m_strMagnetizingCurrent, magnetizing, 3);
+    SetFixed(record.m_strPrimaryCurrentPeak, magnetizing + reflected, 3);
 
     double rmsCurrent = 0, supplyCurrent = 0, primaryShape = 1;
     switch (op.converter) {
@@ -114,8 +108,7 @@ void ComputePowerSummary(DesignRecord& record, const Inputs& in, const Operating
             supplyCurrent = (reflected + reflected) * duty;
             break;
     }
-    record.m_strSupplyCurrent.clear();
-    AppendFixed(record.m_strSupplyCurrent, supplyCurrent, 3);
+    SetFixed(record.m_strSupplyCurrent, supplyCurrent, 3);
     const double inputPower = supplyCurrent * op.supplyNom;
 
     const double strands = StrandCount(rmsCurrent, in.currentDensity, primary.wireArea);
@@ -125,13 +118,11 @@ void ComputePowerSummary(DesignRecord& record, const Inputs& in, const Operating
     double copper = in.wirePrimary * in.wirePrimary * kPi * 0.25 * strands * primary.turns;
     if (op.converter == Converter::PushPull) copper += copper;
     for (const OutputShare& output : outputs) copper += output.copper;
-    record.m_strWindowFillResult.clear();
-    AppendFixed(record.m_strWindowFillResult, copper / core.so, 3);
+    SetFixed(record.m_strWindowFillResult, copper / core.so, 3);
     record.m_strWindowFillResult += Cp1251<" (расчет)">;
 
     const double efficiency = loadPower / inputPower;
-    record.m_strEfficiency.clear();
-    AppendFixed(record.m_strEfficiency, efficiency * 100, 2);
+    SetFixed(record.m_strEfficiency, efficiency * 100, 2);
 
     // Overall (size) power: how much the core could carry at this duty, induction and fill,
     // weighted by the current shape of the loads.
@@ -144,8 +135,7 @@ void ComputePowerSummary(DesignRecord& record, const Inputs& in, const Operating
                                 in.currentDensity * in.windowFill / 250) *
                                kOverallPowerFactor * efficiency / shape -
                            coreLoss;
-    record.m_strPowerOverall.clear();
-    AppendFixed(record.m_strPowerOverall, overall, 1);
+    SetFixed(record.m_strPowerOverall, overall, 1);
 }
 
 }  // namespace toroglav::stages

@@ -22,9 +22,16 @@ bool AppendNonFinite(std::string& out, double value) {
     return false;
 }
 
+// A double in scientific form, "-d.dddddddddddddddde-308" at the longest (24 characters).
+constexpr std::size_t kScientificTextSize = 32;
+// The significant digits of such a text: 17 at the most.
+constexpr std::size_t kSignificantDigitsSize = 20;
+// The digits of a 64-bit unsigned number: 20 at the most.
+constexpr int kUint64Digits = 20;
+
 // Digits and decimal exponent of a double written in scientific form by to_chars.
 struct Scientific {
-    char digits[20];
+    char digits[kSignificantDigitsSize];
     int count = 0;
     int exponent = 0;  // value = d.ddd x 10^exponent
 };
@@ -113,7 +120,7 @@ bool SeventeenDigitsFast(double value, SeventeenDigits& result) {
 SeventeenDigits ToSeventeenDigits(double positive) {
     SeventeenDigits result;
     if (SeventeenDigitsFast(positive, result)) return result;
-    char text[40];
+    char text[kScientificTextSize];
     const auto written =
         std::to_chars(text, text + sizeof text, positive, std::chars_format::scientific, 16);
     const Scientific s = Split(text, written.ptr);
@@ -146,7 +153,7 @@ void AppendFixed(std::string& out, double value, FixedDecimals fixedDecimals) {
     // The largest double has 309 integer digits; the decimals are at most kMaxFixedDecimals.
     constexpr int kMaxIntegerDigits = std::numeric_limits<double>::max_exponent10 + 1;
     char digits[kMaxIntegerDigits + kMaxFixedDecimals];
-    int count = static_cast<int>(std::to_chars(digits, digits + 24, kept).ptr - digits);
+    int count = static_cast<int>(std::to_chars(digits, digits + kUint64Digits, kept).ptr - digits);
     for (int i = 0; i < trailingZeros; ++i) digits[count++] = '0';
 
     // Lay out sign, integer part, comma and decimals in one buffer and append it at once.
@@ -166,7 +173,7 @@ void AppendFixed(std::string& out, double value, FixedDecimals fixedDecimals) {
 std::string FormatShortest(double value) {
     std::string out;
     if (AppendNonFinite(out, value)) return out;
-    char text[40];
+    char text[kScientificTextSize];
     const auto written =
         std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
     const bool negative = value < 0 || std::signbit(value);

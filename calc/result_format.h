@@ -32,6 +32,12 @@ private:
 // 1.5624999999999996 with 3 decimals -> "1,562"). Non-finite values give "inf", "-inf", "nan".
 void AppendFixed(std::string& out, double value, FixedDecimals decimals);
 
+// The text becomes `value` with `decimals` decimals, as AppendFixed writes it.
+inline void SetFixed(std::string& text, double value, FixedDecimals decimals) {
+    text.clear();
+    AppendFixed(text, value, decimals);
+}
+
 inline std::string FormatFixed(double value, FixedDecimals decimals) {
     std::string out;
     AppendFixed(out, value, decimals);

@@ -13,10 +13,6 @@ double WholeTurnsAtLeast(double value) {
     return whole < value ? whole + 1 : whole;
 }
 
-void SetFixed(Text& text, double value, FixedDecimals decimals) {
-    text.clear();
-    AppendFixed(text, value, decimals);
-}
 }  // namespace
 
 OutputShares ComputeOutputs(DesignRecord& record, const Inputs& in, OperatingPoint& op,

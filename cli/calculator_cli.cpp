@@ -1,4 +1,4 @@
-#include "calculator_cli.h"
+#include "cli/calculator_cli.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calculator_cli.h"
+#include "cli/calculator_cli.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);

@@ -1,4 +1,4 @@
-#include "member_assignment.h"
+#include "cli/member_assignment.h"
 
 #include <charconv>
 #include <variant>

@@ -1,4 +1,4 @@
-#include "record_listing.h"
+#include "cli/record_listing.h"
 
 #include <variant>
 
