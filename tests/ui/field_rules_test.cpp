@@ -15,10 +15,6 @@ using toroglav::ui::test::OpenWindow;
 
 namespace {
 
-void Click(OpenWindow& window, int id) {
-    qobject_cast<QAbstractButton*>(window->control(id))->click();
-}
-
 bool Checked(OpenWindow& window, int id) {
     return qobject_cast<QAbstractButton*>(window->control(id))->isChecked();
 }
@@ -56,7 +52,7 @@ private slots:
         QFETCH(QList<int>, enabled);
         OpenWindow window;
         const DesignRecord before = window->record();
-        for (const int id : clicks) Click(window, id);
+        for (const int id : clicks) window.Click(id);
 
         const int edits[] = {ids::kDutyMax, ids::kDeadTime, ids::kUsat, ids::kRdsOn};
         for (int i = 0; i < 4; ++i)
@@ -83,20 +79,20 @@ private slots:
 
     void mainsSetsTheMainsVoltagesOverTypedOnes() {
         OpenWindow window;
-        Click(window, ids::kSupplyKind[1]);
+        window.Click(ids::kSupplyKind[1]);
         QCOMPARE(SupplyTexts(window), (QStringList{u"198"_s, u"220"_s, u"242"_s}));
         QCOMPARE(window->record().m_nSupplyKind, 1);
         QVERIFY(Checked(window, ids::kSupplyKind[1]));
 
         window.Type(ids::kSupplyNom, u"230"_s);
-        Click(window, ids::kSupplyKind[1]);
+        window.Click(ids::kSupplyKind[1]);
         QCOMPARE(SupplyTexts(window), (QStringList{u"198"_s, u"220"_s, u"242"_s}));
     }
 
     void dcAfterMainsConverts() {
         OpenWindow window;
-        Click(window, ids::kSupplyKind[1]);
-        Click(window, ids::kSupplyKind[0]);
+        window.Click(ids::kSupplyKind[1]);
+        window.Click(ids::kSupplyKind[0]);
         QCOMPARE(SupplyTexts(window), (QStringList{u"270"_s, u"300"_s, u"330"_s}));
         QCOMPARE(window->record().m_nSupplyKind, 0);
         QVERIFY(Checked(window, ids::kSupplyKind[0]));
@@ -107,7 +103,7 @@ private slots:
         OpenWindow window;
         window.Type(ids::kPermeability, u"3000"_s);
         window.Type(ids::kSupplyMax, u"400"_s);
-        Click(window, ids::kSupplyKind[0]);
+        window.Click(ids::kSupplyKind[0]);
         QCOMPARE(SupplyTexts(window), (QStringList{u"260"_s, u"300"_s, u"340"_s}));
         QCOMPARE(window.Text(ids::kPermeability), u"2000"_s);
     }
