@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "ui/dialog_units.h"
 
@@ -41,7 +43,10 @@ CorePickerDialog::CorePickerDialog(QWidget* owner)
     // Every core stays in the list; filtering only hides rows, so typing never rebuilds it.
     const auto cores = CatalogueCores();
     for (const CatalogueCore& core : cores) list_->addItem(ListText(core));
-    list_->setMinimumSize(units.x(160), units.y(120));
+    // As wide as the longest name with its aliases, so nothing needs scrolling sideways.
+    const int widest = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+                       list_->verticalScrollBar()->sizeHint().width();
+    list_->setMinimumSize(std::max(units.x(160), widest), units.y(120));
     filter_->installEventFilter(this);
 
     auto* cancel = new QPushButton(u"Отмена"_s, this);
