@@ -6,11 +6,14 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "calc/calculation.h"
+#include "calc/core_catalogue.h"
 #include "calc/cp1251.h"
 #include "calc/joined_text.h"
+#include "cli/core_listing.h"
 #include "cli/member_assignment.h"
 #include "cli/record_listing.h"
 #include "files/design_file_path.h"
@@ -20,15 +23,23 @@ namespace toroglav::cli {
 
 namespace {
 constexpr std::string_view kUsage =
-    "usage: toroglav-calc [DESIGN.sav | -] [--set NAME=TEXT]...\n"
+    "usage: toroglav-calc [DESIGN.sav | -] [--core NAME | --set NAME=TEXT]...\n"
     "                     [--save FILE.sav] [--report FILE.txt]\n"
+    "       toroglav-calc --list-cores [FILTER]\n"
     "  Computes a design from the defaults, or from DESIGN.sav (- reads it from standard input),\n"
-    "  with each NAME=TEXT applied in order (NAME as m_strFrequency, an output's element as\n"
-    "  m_strOutVoltage[2]), and prints every member as NAME=TEXT, one a line: in a text a\n"
-    "  backslash is written \\\\ and a control character \\n, \\r, \\t or \\xHH (its byte).\n"
+    "  with each --core and --set applied in order, and prints every member as NAME=TEXT, one a\n"
+    "  line: in a text a backslash is written \\\\ and a control character \\n, \\r, \\t or \\xHH\n"
+    "  (its byte).\n"
+    "  --core NAME         the core type and dimension fields of the catalogue core NAME,\n"
+    "                      as \"ETD 39\" or \"R 25x15x10\"\n"
+    "  --set NAME=TEXT     the member NAME (as m_strFrequency, an output's element as\n"
+    "                      m_strOutVoltage[2]) set to TEXT\n"
     "  --save FILE.sav     also write the design file of the inputs as they stand after the\n"
     "                      calculation, as the window saves them\n"
-    "  --report FILE.txt   also write the text report of the calculated design (cp1251, CR LF)\n";
+    "  --report FILE.txt   also write the text report of the calculated design (cp1251, CR LF)\n"
+    "  --list-cores [FILTER]\n"
+    "                      print the catalogue cores, or those with a word of a name that\n"
+    "                      begins with FILTER: name, core type, the six dimension fields\n";
 
 void Print(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
@@ -55,10 +66,21 @@ constexpr std::string_view kStandardInput = "-";
 
 struct Request {
     std::optional<std::string> designFile;
-    std::vector<Assignment> assignments;
+    // The edits of the design in the order given: assignments and catalogue cores.
+    std::vector<std::variant<Assignment, const CatalogueCore*>> edits;
     std::optional<std::string> saveFile;
     std::optional<std::string> reportFile;
 };
+
+std::string UnknownCoreMessage(std::string_view name) {
+    std::string message = Joined({"no core '", name, "' in the catalogue; the closest: "});
+    std::string_view separator;
+    for (const CatalogueCore* core : ClosestCores(name)) {
+        AppendJoined(message, {separator, core->name});
+        separator = ", ";
+    }
+    return message;
+}
 
 // Writes one of the requested files; false after printing why it failed.
 bool WriteOutputFile(std::FILE* err, const std::string& name, const FileWriteResult& result) {
@@ -80,7 +102,17 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
             if (!ParseAssignment(args[++i], assignment, error)) return UsageError(err, error);
             if (DesignRecord scratch; !ApplyAssignment(assignment, scratch, error))
                 return UsageError(err, error);  // a bad value is a usage error, found up front
-            request.assignments.push_back(std::move(assignment));
+            request.edits.emplace_back(std::move(assignment));
+        } else if (arg == "--core") {
+            if (i + 1 == args.size()) return UsageError(err, "'--core' needs a core name");
+            const std::string_view name = args[++i];
+            const CatalogueCore* core = FindCore(name);
+            if (!core) return UsageError(err, UnknownCoreMessage(name));
+            request.edits.emplace_back(core);
+        } else if (arg == "--list-cores") {
+            const bool filtered = i + 1 < args.size() && !args[i + 1].starts_with('-');
+            Print(out, ListCores(filtered ? args[i + 1] : std::string_view()));
+            return kExitOk;
         } else if (arg == "--save" || arg == "--report") {
             std::optional<std::string>& file =
                 arg == "--save" ? request.saveFile : request.reportFile;
@@ -113,9 +145,13 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
             return kExitFileError;
         }
     }
-    for (const Assignment& assignment : request.assignments) {
-        std::string error;
-        ApplyAssignment(assignment, record, error);  // checked while parsing
+    for (const auto& edit : request.edits) {
+        if (const auto* core = std::get_if<const CatalogueCore*>(&edit)) {
+            ApplyCore(**core, record);
+        } else {
+            std::string error;
+            ApplyAssignment(std::get<Assignment>(edit), record, error);  // checked while parsing
+        }
     }
 
     Calculate(record, [err](std::string_view warning) {

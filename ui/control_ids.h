@@ -17,6 +17,8 @@ inline constexpr int kExit = 2;
 inline constexpr int kSaveDesign = 3;
 inline constexpr int kLoadDesign = 4;
 inline constexpr int kSaveReport = 5;
+// The small button beside the dimensions' heading that picks a core from the catalogue.
+inline constexpr int kPickCore = 1133;
 
 // Menu commands.
 inline constexpr int kShowSchemes = 32774;

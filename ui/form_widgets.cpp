@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QToolButton>
 #include <QValidator>
 #include <algorithm>
 
@@ -119,6 +120,15 @@ QLabel* FormBuilder::WrappedLabel(int id, const QString& text, int lines, Qt::Al
 QPushButton* FormBuilder::Button(int id, const QString& caption, int widthUnits) {
     auto* button = new QPushButton(caption, &dialog_);
     button->setMinimumWidth(units_.x(widthUnits));
+    Register(id, button);
+    return button;
+}
+
+QToolButton* FormBuilder::SmallButton(int id, const QString& caption,
+                                      const QString& accessibleName) {
+    auto* button = new QToolButton(&dialog_);
+    button->setText(caption);
+    button->setAccessibleName(accessibleName);
     Register(id, button);
     return button;
 }

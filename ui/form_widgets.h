@@ -13,6 +13,7 @@ class QLineEdit;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace toroglav::ui {
 
@@ -39,6 +40,8 @@ public:
     QLabel* WrappedLabel(int id, const QString& text, int lines,
                          Qt::Alignment alignment = Qt::AlignLeft);
     QPushButton* Button(int id, const QString& caption, int widthUnits);
+    // A button as small as its caption, named for screen readers by `accessibleName`.
+    QToolButton* SmallButton(int id, const QString& caption, const QString& accessibleName);
     QAction* Command(QMenuBar& menuBar, int id, const QString& text);
     // The narrow side margins of the form's groups and window (four dialog units), which the
     // platform's wider font needs for the form to fit a 1024-pixel screen.

@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QToolButton>
 #include <algorithm>
 
 #include "ui/control_ids.h"
+#include "ui/core_picker_dialog.h"
 #include "ui/core_views.h"
 #include "ui/form_widgets.h"
 #include "ui/main_form_parts.h"
@@ -80,7 +82,11 @@ QGroupBox* BuildCoreGroup(FormBuilder& b) {
 
     auto* fields = new QVBoxLayout;
     fields->addLayout(types);
-    fields->addWidget(b.Label(u"Размеры магнитопровода"_s));
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(b.Label(u"Размеры магнитопровода"_s));
+    heading->addWidget(b.SmallButton(ids::kPickCore, u"…"_s, kPickCoreName.toString()));
+    heading->addStretch();
+    fields->addLayout(heading);
     fields->addLayout(BuildDimensions(b));
     fields->addStretch();
 

@@ -70,6 +70,8 @@ public:
     void OnShowSchemes();
     void OnAbout();
     void OnShowHelp();
+    // Opens the core catalogue; a core picked there is applied and calculated.
+    void OnPickCore();
 
     // Field rules.
     void OnControllerTl494();

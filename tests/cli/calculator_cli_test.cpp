@@ -44,6 +44,25 @@ TEST(CalculatorCli, SetsApplyInOrderAndTakeUtf8) {
     EXPECT_EQ(Member(r.out, "m_strDimHs"), "Ш?");  // no cp1251 form for the second character
 }
 
+// A core gives what typing its fields gives, and a later --set changes one of them.
+TEST(CalculatorCli, CoreIsItsFieldsTypedAndASetAfterItWins) {
+    const CliResult picked = RunCli({"--core", "etd39", "--set", "m_strDimho=15"});
+    const CliResult typed =
+        RunCli({"--set", "m_nCoreType=2", "--set", "m_strDimD=12,5", "--set", "m_strDimd=39,1",
+                "--set", "m_strDimh=30,1", "--set", "m_strDimho=15", "--set", "m_strDimHs=19,8"});
+    ASSERT_EQ(picked.exitCode, kExitOk) << picked.err;
+    EXPECT_EQ(picked.out, typed.out);
+    EXPECT_EQ(picked.err, typed.err);
+}
+
+TEST(CalculatorCli, ListCoresPrintsTheMatchingCoresTabSeparated) {
+    const CliResult r = RunCli({"--list-cores", "ETD 3"});
+    EXPECT_EQ(r.exitCode, kExitOk);
+    EXPECT_EQ(r.out,
+              "ETD 34/17/11\t2\t10,8\t34,2\t26,3\t12,1\t17,3\t\n"
+              "ETD 39/20/13\t2\t12,5\t39,1\t30,1\t14,6\t19,8\t\n");
+}
+
 TEST(CalculatorCli, WarningsGoToStandardErrorOnOneLine) {
     const CliResult r = RunCli({"--set", "m_strFrequency=100"});
     EXPECT_EQ(r.exitCode, kExitOk);
@@ -86,6 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"ScalarWithOutput", {"--set", "m_strFrequency[1]=5"}, "m_strFrequency"},
         UsageCase{"WorkingNumber", {"--set", "m_dInduction=0.1"}, "m_dInduction"},
         UsageCase{"UnknownFlag", {"--verbose"}, "--verbose"},
+        UsageCase{"UnknownCoreNamesTheClosest", {"--core", "ETD 40"}, "closest: ETD 44/22/15"},
+        UsageCase{"CoreWithoutName", {"--core"}, "--core"},
         UsageCase{"TwoDesignFiles", {"a.sav", "b.sav"}, "b.sav"},
         UsageCase{"SaveWithoutFile", {"--save"}, "--save"},
         UsageCase{"ReportTwice", {"--report", "a.txt", "--report", "b.txt"}, "--report"}),
@@ -116,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Outputs, FullOutputTest,
 TEST(CalculatorCli, HelpPrintsUsage) {
     const CliResult r = RunCli({"--help"});
     EXPECT_EQ(r.exitCode, kExitOk);
-    EXPECT_TRUE(r.out.starts_with("usage: toroglav-calc [DESIGN.sav | -] [--set NAME=TEXT]..."));
+    EXPECT_TRUE(r.out.starts_with("usage: toroglav-calc [DESIGN.sav | -] [--core NAME | --set"));
 }
 
 class DesignFileErrorTest : public testing::Test {

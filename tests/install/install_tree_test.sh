@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a user and a desktop find there:
-# both programs run from it, the menu entry, its icon and the metainfo pass their validators,
-# and the manuals render without a warning and document every option of toroglav-calc.
+# both programs run from it, the core catalogue's licence stands beside the copyright file, the
+# menu entry, its icon and the metainfo pass their validators, and the manuals render without a
+# warning and document every option of toroglav-calc.
 # Usage: install_tree_test.sh CMAKE BUILD_DIR WINDOW_ICON
 set -euo pipefail
 cmake=$1
 build=$2
 window_icon=$(realpath "$3")
+catalogue_licence=$(realpath "$(dirname "$0")/../../calc/core_catalogue_data.LICENSE")
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -33,6 +35,10 @@ grep -qx 'm_strPrimaryTurns=80 (80,49)' <<<"$listing" ||
 status=0
 QT_QPA_PLATFORM=offscreen timeout 1 "$prefix/bin/toroglav" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the installed toroglav ended with status $status instead of running"
+
+# The licence of the core catalogue that the programs carry.
+cmp -s "$catalogue_licence" "$prefix/share/doc/toroglav/core-catalogue.LICENSE" ||
+    fail "the core catalogue's licence is not installed beside the copyright file"
 
 entries=("$prefix"/share/applications/*.desktop)
 [ "${#entries[@]}" -eq 1 ] || fail "expected one desktop entry, found: ${entries[*]}"
