@@ -13,7 +13,7 @@ void CToroglavDlg::OnPickCore() {
     UpdateData(true);  // what is typed elsewhere stays
     ApplyCore(*picker.chosen(), m_record);
     UpdateData(false);
-    SetCoreType(m_record.m_nCoreType);
+    SetCoreType(KnownCoreType(m_record.m_nCoreType).value_or(CoreType::Ring));
     OnCalculate();
 }
 
