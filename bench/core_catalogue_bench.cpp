@@ -1,7 +1,9 @@
 // The catalogue's look-ups: a name found, the closest names to an unknown one (the usage error of
-// toroglav-calc), and the filter the catalogue window runs on every keystroke.
+// toroglav-calc), the filter the catalogue window runs on every keystroke, and advice over every
+// core of the catalogue, which the adviser window runs whenever its family changes.
 #include <benchmark/benchmark.h>
 
+#include "calc/core_adviser.h"
 #include "calc/core_catalogue.h"
 
 namespace {
@@ -20,5 +22,13 @@ void BM_CoresMatching(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(toroglav::CoresMatching("R 25"));
 }
 BENCHMARK(BM_CoresMatching);
+
+void BM_AdviseEveryCore(benchmark::State& state) {
+    const toroglav::DesignRecord design;
+    const auto candidates = toroglav::AdviceCandidates(toroglav::AdviceFamily::All);
+    for (auto _ : state) benchmark::DoNotOptimize(toroglav::AdviseCores(design, candidates));
+    state.counters["cores"] = static_cast<double>(candidates.size());
+}
+BENCHMARK(BM_AdviseEveryCore)->Unit(benchmark::kMillisecond);
 
 }  // namespace

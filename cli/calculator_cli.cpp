@@ -1,5 +1,8 @@
 #include "cli/calculator_cli.h"
 
+#include <charconv>
+#include <cmath>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -13,6 +16,7 @@
 #include "calc/core_catalogue.h"
 #include "calc/cp1251.h"
 #include "calc/joined_text.h"
+#include "cli/advice_listing.h"
 #include "cli/core_listing.h"
 #include "cli/member_assignment.h"
 #include "cli/record_listing.h"
@@ -37,6 +41,12 @@ constexpr std::string_view kUsage =
     "  --save FILE.sav     also write the design file of the inputs as they stand after the\n"
     "                      calculation, as the window saves them\n"
     "  --report FILE.txt   also write the text report of the calculated design (cp1251, CR LF)\n"
+    "  --advise [ring|e|etd|all]\n"
+    "                      instead of the design, list the catalogue cores of the family (by\n"
+    "                      default the family of the core type) that carry it: finite results,\n"
+    "                      no warning, the window fill at most the one entered, overheating at\n"
+    "                      most --max-rise; smallest volume first, one a line, tab-separated\n"
+    "  --max-rise DEGREES  the overheating --advise allows, 40 unless given\n"
     "  --list-cores [FILTER]\n"
     "                      print the catalogue cores, or those with a word of a name that\n"
     "                      begins with FILTER: name, core type, the six dimension fields\n";
@@ -70,7 +80,17 @@ struct Request {
     std::vector<std::variant<Assignment, const CatalogueCore*>> edits;
     std::optional<std::string> saveFile;
     std::optional<std::string> reportFile;
+    bool advise = false;
+    std::optional<AdviceFamily> adviceFamily;  // none: the family of the design's core type
+    double maxRise = kDefaultMaxRise;
 };
+
+// A whole number of degrees or a decimal one, not below 0.
+bool ReadDegrees(std::string_view text, double& degrees) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), degrees);
+    return !text.empty() && error == std::errc{} && end == text.data() + text.size() &&
+           std::isfinite(degrees) && degrees >= 0;
+}
 
 std::string UnknownCoreMessage(std::string_view name) {
     std::string message = Joined({"no core '", name, "' in the catalogue; the closest: "});
@@ -109,6 +129,17 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
             const CatalogueCore* core = FindCore(name);
             if (!core) return UsageError(err, UnknownCoreMessage(name));
             request.edits.emplace_back(core);
+        } else if (arg == "--advise") {
+            request.advise = true;
+            if (i + 1 < args.size())
+                if (const auto family = AdviceFamilyNamed(args[i + 1])) {
+                    request.adviceFamily = family;
+                    ++i;
+                }
+        } else if (arg == "--max-rise") {
+            if (i + 1 == args.size() || !ReadDegrees(args[i + 1], request.maxRise))
+                return UsageError(err, "'--max-rise' needs a number of degrees");
+            ++i;
         } else if (arg == "--list-cores") {
             const bool filtered = i + 1 < args.size() && !args[i + 1].starts_with('-');
             Print(out, ListCores(filtered ? args[i + 1] : std::string_view()));
@@ -154,6 +185,7 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
         }
     }
 
+    const DesignRecord designAsTyped = record;
     Calculate(record, [err](std::string_view warning) {
         std::string line =
             Joined({Cp1251ToUtf8(Cp1251<"Внимание! ">), Cp1251ToUtf8(warning), "\n"});
@@ -169,7 +201,16 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
         !WriteOutputFile(err, *request.reportFile,
                          SaveTextReport(std::filesystem::path(*request.reportFile), record)))
         return kExitFileError;
-    return PrintOutput(out, err, ListRecord(record));
+    if (!request.advise) return PrintOutput(out, err, ListRecord(record));
+
+    const Advice advice = AdviseCores(
+        designAsTyped,
+        AdviceCandidates(request.adviceFamily.value_or(AdviceFamilyOf(designAsTyped.m_nCoreType))),
+        request.maxRise);
+    if (advice.cores.empty())
+        Print(err, Joined({"toroglav-calc: no catalogue core carries this design; most often: ",
+                           FailedCriterionText(advice.MostFailed()), "\n"}));
+    return PrintOutput(out, err, ListAdvice(advice));
 }
 
 }  // namespace toroglav::cli

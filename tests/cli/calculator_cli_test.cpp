@@ -109,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"CoreWithoutName", {"--core"}, "--core"},
         UsageCase{"TwoDesignFiles", {"a.sav", "b.sav"}, "b.sav"},
         UsageCase{"SaveWithoutFile", {"--save"}, "--save"},
-        UsageCase{"ReportTwice", {"--report", "a.txt", "--report", "b.txt"}, "--report"}),
+        UsageCase{"ReportTwice", {"--report", "a.txt", "--report", "b.txt"}, "--report"},
+        UsageCase{"MaxRiseNotANumber", {"--advise", "--max-rise", "warm"}, "--max-rise"}),
     [](const auto& info) { return info.param.name; });
 
 struct FullOutputCase {
@@ -133,6 +134,21 @@ INSTANTIATE_TEST_SUITE_P(Outputs, FullOutputTest,
                          testing::Values(FullOutputCase{"Listing", {}},
                                          FullOutputCase{"Help", {"--help"}}),
                          [](const auto& info) { return info.param.name; });
+
+// The advice replaces the listing: a header, then the cores that carry the design, best first.
+TEST(CalculatorCli, AdviseListsTheCoresThatCarryTheDesign) {
+    const CliResult r = RunCli({"--set", "m_nCoreType=1", "--advise", "ring"});
+    ASSERT_EQ(r.exitCode, kExitOk) << r.err;
+    ASSERT_TRUE(r.out.starts_with("name\tcore type\tvolume, cm3\t")) << r.out;
+    const std::string first = r.out.substr(r.out.find('\n') + 1);
+    EXPECT_TRUE(first.starts_with("T 35/22/9.8\t0\t5,62\t107 (107,09)\t")) << first;
+    EXPECT_EQ(std::count(first.begin(), first.begin() + first.find('\n'), '\t'), 7);
+
+    const CliResult none = RunCli({"--advise", "ring", "--max-rise", "0"});
+    EXPECT_EQ(none.exitCode, kExitOk);
+    EXPECT_EQ(std::count(none.out.begin(), none.out.end(), '\n'), 1);  // the header alone
+    EXPECT_NE(none.err.find("overheating above the limit"), std::string::npos) << none.err;
+}
 
 TEST(CalculatorCli, HelpPrintsUsage) {
     const CliResult r = RunCli({"--help"});

@@ -1,0 +1,33 @@
+#include "cli/advice_listing.h"
+
+#include "calc/cp1251.h"
+#include "calc/joined_text.h"
+#include "calc/result_format.h"
+
+namespace toroglav::cli {
+
+std::string ListAdvice(const Advice& advice) {
+    std::string out(kAdviceHeader);
+    for (const CoreAdvice& a : advice.cores)
+        AppendJoined(out, {a.core->name, "\t", std::to_string(a.core->coreType()), "\t",
+                           FormatFixed(a.volume, 2), "\t", Cp1251ToUtf8(a.primaryTurns), "\t",
+                           Cp1251ToUtf8(a.windowFill), "\t", Cp1251ToUtf8(a.coreLossText), "\t",
+                           Cp1251ToUtf8(a.overheat), "\t", Cp1251ToUtf8(a.efficiency), "\n"});
+    return out;
+}
+
+std::string_view FailedCriterionText(AdviceCriterion criterion) {
+    switch (criterion) {
+        case AdviceCriterion::FiniteResults:
+            return "results that are not finite";
+        case AdviceCriterion::NoWarning:
+            return "a warning of the calculation";
+        case AdviceCriterion::WindowFill:
+            return "a window fill above the one entered";
+        case AdviceCriterion::Overheat:
+            return "overheating above the limit";
+    }
+    return {};
+}
+
+}  // namespace toroglav::cli

@@ -1,0 +1,92 @@
+// Advice over a small catalogue of hand-made rings whose outcome is known, and the criteria at
+// their edges.
+
+#include "calc/core_adviser.h"
+
+#include <gtest/gtest.h>
+
+namespace toroglav {
+namespace {
+
+// The default design at 0,28 T: a ring of 40 x 25 x 11 fills 0,093 of its window at a specific
+// loss of 203 mW/cm3 ("< 25"); one of 100 x 60 x 53,3 gets 4 turns where 4,45 were wanted, and
+// the higher induction heats it by "25 - 30" degrees.
+DesignRecord HotterDesign() {
+    DesignRecord design;
+    design.m_strInductionMax = "0,28";
+    return design;
+}
+
+constexpr CatalogueCore kHandMade[] = {
+    {"big", "", CoreFamily::Ring, {"60", "30", "20", "", "", ""}},            // 42,4 cm3
+    {"window too small", "", CoreFamily::Ring, {"40", "10", "11", "", "", ""}},  // fill 0,314
+    {"hot", "", CoreFamily::Ring, {"100", "60", "53,3", "", "", ""}},          // "25 - 30"
+    {"no cross-section", "", CoreFamily::Ring, {"40", "40", "11", "", "", ""}},  // inf, a warning
+    {"small", "", CoreFamily::Ring, {"40", "25", "11", "", "", ""}},           // 8,4 cm3
+    {"small", "", CoreFamily::Ring, {"40", "25", "11", "", "", ""}},           // listed once
+};
+constexpr double kMaxRise = 25;
+
+std::vector<std::string_view> Names(const Advice& advice) {
+    std::vector<std::string_view> names;
+    for (const CoreAdvice& a : advice.cores) names.push_back(a.core->name);
+    return names;
+}
+
+TEST(CoreAdviser, KeepsTheCoresThatCarryTheDesignSmallestFirst) {
+    const DesignRecord design = HotterDesign();
+    const Advice advice = AdviseCores(design, kHandMade, kMaxRise);
+    EXPECT_EQ(Names(advice), (std::vector<std::string_view>{"small", "big"}));
+    EXPECT_EQ(advice.cores[0].primaryTurns, "57 (57,49)");
+    EXPECT_EQ(advice.failures, (std::array<int, kAdviceCriteria>{1, 1, 1, 2}));
+    EXPECT_EQ(design, HotterDesign());  // advising changes nothing of the design
+}
+
+TEST(CoreAdviser, WindowFillEqualToTheEnteredOnePasses) {
+    DesignRecord design = HotterDesign();
+    design.m_strWindowFill = "0,093";
+    EXPECT_EQ(Names(AdviseCores(design, kHandMade, kMaxRise)).front(), "small");
+    design.m_strWindowFill = "0,092";
+    EXPECT_EQ(Names(AdviseCores(design, kHandMade, kMaxRise)).front(), "big");
+}
+
+TEST(CoreAdviser, NothingKeptSaysWhatFailedMostOften) {
+    const Advice advice = AdviseCores(HotterDesign(), kHandMade, 0);
+    EXPECT_TRUE(advice.cores.empty());
+    EXPECT_EQ(advice.MostFailed(), AdviceCriterion::Overheat);
+}
+
+struct BandCase {
+    const char* band;
+    double maxRise;
+    bool within;
+};
+
+class BandLimitTest : public testing::TestWithParam<BandCase> {};
+
+TEST_P(BandLimitTest, AtOrBelowTheLimit) {
+    EXPECT_EQ(BandWithin(GetParam().band, GetParam().maxRise), GetParam().within)
+        << GetParam().band;
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, BandLimitTest,
+                         testing::Values(BandCase{"35 - 40", 40, true},
+                                         BandCase{"40 - 45", 40, false},
+                                         BandCase{"< 25", 25, true}, BandCase{"< 25", 24.9, false},
+                                         BandCase{"> 55", 1000, false},
+                                         BandCase{"?  ", 1000, false}));
+
+TEST(CoreAdviser, FamiliesByNameAndByCoreType) {
+    EXPECT_EQ(AdviceFamilyNamed("etd"), AdviceFamily::Etd);
+    EXPECT_EQ(AdviceFamilyNamed("ETD"), std::nullopt);
+    EXPECT_EQ(AdviceFamilyOf(1), AdviceFamily::E);
+    EXPECT_EQ(AdviceFamilyOf(3), AdviceFamily::All);
+    // The round centre legs: ETD, ER and EC.
+    const auto etd = AdviceCandidates(AdviceFamily::Etd);
+    EXPECT_EQ(etd.front().family, CoreFamily::Etd);
+    EXPECT_EQ(etd.back().family, CoreFamily::Ec);
+    EXPECT_EQ(AdviceCandidates(AdviceFamily::All).size(), CatalogueCores().size());
+}
+
+}  // namespace
+}  // namespace toroglav
