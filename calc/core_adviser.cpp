@@ -13,17 +13,25 @@ namespace toroglav {
 namespace {
 
 // The result texts a calculation writes.
-constexpr Text DesignRecord::* kResultTexts[] = {
-    &DesignRecord::m_strInductionRange,  &DesignRecord::m_strWindowFillResult,
-    &DesignRecord::m_strPrimaryTurns,    &DesignRecord::m_strInductance,
-    &DesignRecord::m_strPrimaryWire,     &DesignRecord::m_strAe,
-    &DesignRecord::m_strSo,              &DesignRecord::m_strPowerLoad,
-    &DesignRecord::m_strPowerOverall,    &DesignRecord::m_strMagnetizingCurrent,
-    &DesignRecord::m_strPrimaryCurrentPeak, &DesignRecord::m_strSupplyCurrent,
-    &DesignRecord::m_strSkinDiameter,    &DesignRecord::m_strCoreLoss,
-    &DesignRecord::m_strOverheat,        &DesignRecord::m_strEfficiency,
+constexpr Text DesignRecord::*kResultTexts[] = {
+    &DesignRecord::m_strInductionRange,
+    &DesignRecord::m_strWindowFillResult,
+    &DesignRecord::m_strPrimaryTurns,
+    &DesignRecord::m_strInductance,
+    &DesignRecord::m_strPrimaryWire,
+    &DesignRecord::m_strAe,
+    &DesignRecord::m_strSo,
+    &DesignRecord::m_strPowerLoad,
+    &DesignRecord::m_strPowerOverall,
+    &DesignRecord::m_strMagnetizingCurrent,
+    &DesignRecord::m_strPrimaryCurrentPeak,
+    &DesignRecord::m_strSupplyCurrent,
+    &DesignRecord::m_strSkinDiameter,
+    &DesignRecord::m_strCoreLoss,
+    &DesignRecord::m_strOverheat,
+    &DesignRecord::m_strEfficiency,
 };
-constexpr OutputTexts DesignRecord::* kOutputResults[] = {
+constexpr OutputTexts DesignRecord::*kOutputResults[] = {
     &DesignRecord::m_strOutTurns, &DesignRecord::m_strOutWire, &DesignRecord::m_strOutVmin,
     &DesignRecord::m_strOutVnom,  &DesignRecord::m_strOutVmax, &DesignRecord::m_strChoke,
 };

@@ -1,10 +1,9 @@
 #include "cli/calculator_cli.h"
 
-#include <charconv>
-#include <cmath>
-
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <optional>

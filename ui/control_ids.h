@@ -19,6 +19,7 @@ inline constexpr int kLoadDesign = 4;
 inline constexpr int kSaveReport = 5;
 // The small button beside the dimensions' heading that picks a core from the catalogue.
 inline constexpr int kPickCore = 1133;
+inline constexpr int kAdviseCore = 1134;
 
 // Menu commands.
 inline constexpr int kShowSchemes = 32774;

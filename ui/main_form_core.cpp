@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "ui/control_ids.h"
+#include "ui/core_adviser_dialog.h"
 #include "ui/core_picker_dialog.h"
 #include "ui/core_views.h"
 #include "ui/form_widgets.h"
@@ -100,6 +101,8 @@ QGroupBox* BuildCoreGroup(FormBuilder& b) {
     material->addWidget(b.Radio(ids::kMaterial[0], u"N87"_s), 0, Qt::AlignHCenter);
     material->addWidget(b.Radio(ids::kMaterial[1], u"N27"_s), 0, Qt::AlignHCenter);
     material->addStretch();
+    material->addWidget(
+        b.SmallButton(ids::kAdviseCore, kAdviseCoreCaption.toString(), kAdviseCoreName.toString()));
     b.GroupRadios(ids::kMaterial);
 
     auto* row = new QHBoxLayout(box);

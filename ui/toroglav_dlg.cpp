@@ -10,6 +10,7 @@
 #include "calc/calculation.h"
 #include "files/state_file.h"
 #include "ui/control_ids.h"
+#include "ui/core_adviser_dialog.h"
 #include "ui/core_picker_dialog.h"
 #include "ui/data_exchange.h"
 #include "ui/field_hints.h"
@@ -72,6 +73,7 @@ void CToroglavDlg::SetUpHints() {
     for (const FieldHint& hint : FieldHints())
         m_tooltip->AddTool(&m_form.get<QWidget>(hint.id), hint.text.toString());
     m_tooltip->AddTool(&m_form.get<QWidget>(ids::kPickCore), kPickCoreName.toString());
+    m_tooltip->AddTool(&m_form.get<QWidget>(ids::kAdviseCore), kAdviseCoreName.toString());
     // The rectifier grid, from the window's left edge to the fifth output's radios.
     const auto rectOf = [this](int id) {
         const QWidget& radio = m_form.get<QRadioButton>(id);
@@ -96,6 +98,7 @@ void CToroglavDlg::ConnectCommands() {
         {ids::kLoadDesign, &CToroglavDlg::OnLoadDesign},
         {ids::kSaveReport, &CToroglavDlg::OnSaveReport},
         {ids::kPickCore, &CToroglavDlg::OnPickCore},
+        {ids::kAdviseCore, &CToroglavDlg::OnAdviseCore},
         {ids::kController[0], &CToroglavDlg::OnControllerTl494},
         {ids::kController[1], &CToroglavDlg::OnControllerOther},
         {ids::kSwitchDrop[0], &CToroglavDlg::OnSwitchDropUsat},

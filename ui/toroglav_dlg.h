@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "calc/core_catalogue.h"
 #include "calc/design_record.h"
 #include "calc/field_rules.h"
 #include "calc/option_values.h"
@@ -72,6 +73,7 @@ public:
     void OnShowHelp();
     // Opens the core catalogue; a core picked there is applied and calculated.
     void OnPickCore();
+    void OnAdviseCore();
 
     // Field rules.
     void OnControllerTl494();
@@ -113,6 +115,7 @@ private:
     void ApplyControllerEdits(ControllerEdits edits);
     void ApplySwitchDropEdits(SwitchDropEdits edits);
     void SetCoreType(CoreType coreType);
+    void ApplyCatalogueCore(const CatalogueCore& core);
 
     DesignRecord m_record;
     std::unique_ptr<MessageService> m_messages;

@@ -1,7 +1,8 @@
-// Picking a core from the catalogue: the core type as its radio sets it, the dimension fields
-// filled, and the design calculated on the new core.
+// Picking a core from the catalogue, or from the cores the adviser finds for the design: the core
+// type as its radio sets it, the dimension fields filled, and the design calculated on it.
 
 #include "calc/core_catalogue.h"
+#include "ui/core_adviser_dialog.h"
 #include "ui/core_picker_dialog.h"
 #include "ui/toroglav_dlg.h"
 
@@ -9,9 +10,21 @@ namespace toroglav::ui {
 
 void CToroglavDlg::OnPickCore() {
     CorePickerDialog picker(this);
-    if (picker.exec() != QDialog::Accepted || !picker.chosen()) return;
+    if (picker.exec() == QDialog::Accepted && picker.chosen()) ApplyCatalogueCore(*picker.chosen());
+}
+
+// The advice is for the design as it stands in the window, typed but not yet calculated.
+void CToroglavDlg::OnAdviseCore() {
+    UpdateData(true);
+    const DesignRecord design = m_record;
+    CoreAdviserDialog adviser(design, this);
+    if (adviser.exec() == QDialog::Accepted && adviser.chosen())
+        ApplyCatalogueCore(*adviser.chosen());
+}
+
+void CToroglavDlg::ApplyCatalogueCore(const CatalogueCore& core) {
     UpdateData(true);  // what is typed elsewhere stays
-    ApplyCore(*picker.chosen(), m_record);
+    ApplyCore(core, m_record);
     UpdateData(false);
     SetCoreType(KnownCoreType(m_record.m_nCoreType).value_or(CoreType::Ring));
     OnCalculate();

@@ -18,12 +18,12 @@ DesignRecord HotterDesign() {
 }
 
 constexpr CatalogueCore kHandMade[] = {
-    {"big", "", CoreFamily::Ring, {"60", "30", "20", "", "", ""}},            // 42,4 cm3
+    {"big", "", CoreFamily::Ring, {"60", "30", "20", "", "", ""}},               // 42,4 cm3
     {"window too small", "", CoreFamily::Ring, {"40", "10", "11", "", "", ""}},  // fill 0,314
-    {"hot", "", CoreFamily::Ring, {"100", "60", "53,3", "", "", ""}},          // "25 - 30"
+    {"hot", "", CoreFamily::Ring, {"100", "60", "53,3", "", "", ""}},            // "25 - 30"
     {"no cross-section", "", CoreFamily::Ring, {"40", "40", "11", "", "", ""}},  // inf, a warning
-    {"small", "", CoreFamily::Ring, {"40", "25", "11", "", "", ""}},           // 8,4 cm3
-    {"small", "", CoreFamily::Ring, {"40", "25", "11", "", "", ""}},           // listed once
+    {"small", "", CoreFamily::Ring, {"40", "25", "11", "", "", ""}},             // 8,4 cm3
+    {"small", "", CoreFamily::Ring, {"40", "25", "11", "", "", ""}},             // listed once
 };
 constexpr double kMaxRise = 25;
 
@@ -71,8 +71,8 @@ TEST_P(BandLimitTest, AtOrBelowTheLimit) {
 
 INSTANTIATE_TEST_SUITE_P(Edges, BandLimitTest,
                          testing::Values(BandCase{"35 - 40", 40, true},
-                                         BandCase{"40 - 45", 40, false},
-                                         BandCase{"< 25", 25, true}, BandCase{"< 25", 24.9, false},
+                                         BandCase{"40 - 45", 40, false}, BandCase{"< 25", 25, true},
+                                         BandCase{"< 25", 24.9, false},
                                          BandCase{"> 55", 1000, false},
                                          BandCase{"?  ", 1000, false}));
 

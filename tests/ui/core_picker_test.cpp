@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "ui/control_ids.h"
 #include "window_test_support.h"
@@ -88,6 +89,27 @@ private slots:
         // Typing into a field afterwards works as before.
         window.Type(ids::kDimh, u"12"_s);
         QCOMPARE(window.Text(ids::kDimh), u"12"_s);
+    }
+
+    // The adviser lists the rings that carry the default design, best first; the second one
+    // chosen is applied and calculated as a catalogue pick is.
+    void adviseThenChooseTheSecondCore() {
+        OpenWindow window;
+        QStringList firstTwo;
+        QTimer::singleShot(0, [&firstTwo] {
+            QWidget* adviser = QApplication::activeModalWidget();
+            auto* list = adviser ? adviser->findChild<QTreeWidget*>() : nullptr;
+            if (!list || list->topLevelItemCount() < 2) return;
+            firstTwo << list->topLevelItem(0)->text(0) << list->topLevelItem(1)->text(0);
+            // The keys go where the user's would: to the adviser's focus.
+            QTest::keyClick(adviser->focusWidget(), Qt::Key_Down);
+            QTest::keyClick(adviser->focusWidget(), Qt::Key_Return);
+        });
+        window.Click(ids::kAdviseCore);
+        QCOMPARE(firstTwo, (QStringList{u"T 35/22/9.8"_s, u"T 34/20.5/10"_s}));
+        QCOMPARE(Shown(window, {ids::kDimD, ids::kDimd, ids::kDimh}),
+                 (QStringList{u"34"_s, u"20.5"_s, u"10"_s}));
+        QCOMPARE(window.Text(ids::kPrimaryTurns), u"98 (98,37)"_s);
     }
 };
 
