@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QStringList>
 #include <algorithm>
+#include <vector>
 
 namespace toroglav::ui {
 
@@ -30,13 +31,28 @@ QString WrapText(const QString& text, const QFontMetrics& metrics, int width) {
 }
 
 int NarrowestWrapWidth(const QString& text, const QFontMetrics& metrics, int lines) {
-    int narrow = 0;
+    // Each word is measured once; the search then only adds up widths.
+    std::vector<int> words;
     for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
-        narrow = std::max(narrow, metrics.horizontalAdvance(word));
+        words.push_back(metrics.horizontalAdvance(word));
+    const int space = metrics.horizontalAdvance(u' ');
+    const auto linesAt = [&](int width) {
+        int count = 0, line = 0;
+        for (const int word : words) {
+            if (count > 0 && line + space + word <= width) {
+                line += space + word;
+            } else {
+                ++count;
+                line = word;
+            }
+        }
+        return count;
+    };
+    int narrow = words.empty() ? 0 : *std::max_element(words.begin(), words.end());
     int wide = metrics.horizontalAdvance(text);
     while (narrow < wide) {
         const int middle = (narrow + wide) / 2;
-        if (WrapText(text, metrics, middle).count(u'\n') < lines)
+        if (linesAt(middle) <= lines)
             wide = middle;
         else
             narrow = middle + 1;
