@@ -178,7 +178,9 @@ std::span<const CatalogueCore> CatalogueCores() {
 }
 
 std::span<const CatalogueCore> CatalogueCores(CoreFamily family) {
-    const auto [first, last] = std::ranges::equal_range(kCores, family, {}, &CatalogueCore::family);
+    // Bounds rather than equal_range, whose subrange clang 14 cannot take with this library.
+    const auto* first = std::ranges::lower_bound(kCores, family, {}, &CatalogueCore::family);
+    const auto* last = std::ranges::upper_bound(kCores, family, {}, &CatalogueCore::family);
     return {first, last};
 }
 
