@@ -49,21 +49,21 @@ Inputs ConvertInputs(const DesignRecord& r) {
 }
 }  // namespace stages
 
+DesignResult::DesignResult(const DesignRecord& record)
+    : inputs(stages::ConvertInputs(record)),
+      operatingPoint(stages::ComputeOperatingPoint(inputs)),
+      core(stages::ComputeCoreGeometry(inputs)),
+      primary(stages::ComputePrimaryTurns(inputs, operatingPoint, core)),
+      coreLoss(EstimateCoreLoss(inputs.material, primary.inductionNom, inputs.frequency, core.ve)),
+      windings(stages::ComputeWindings(inputs, core, primary)),
+      outputs(stages::ComputeOutputs(inputs, operatingPoint, primary, windings)),
+      power(stages::ComputePowerSummary(inputs, operatingPoint, core, primary, windings, outputs,
+                                        coreLoss.loss)) {
+    if (!coreLoss.warning.empty()) warnings.push_back(coreLoss.warning);
+}
+
 DesignResult Calculate(const DesignRecord& record) {
-    using namespace stages;
-    DesignResult r;
-    r.inputs = ConvertInputs(record);
-    r.operatingPoint = ComputeOperatingPoint(r.inputs);
-    r.core = ComputeCoreGeometry(r.inputs);
-    r.primary = ComputePrimaryTurns(r.inputs, r.operatingPoint, r.core);
-    r.coreLoss = EstimateCoreLoss(r.inputs.material, r.primary.inductionNom, r.inputs.frequency,
-                                  r.core.ve);
-    if (!r.coreLoss.warning.empty()) r.warnings.push_back(r.coreLoss.warning);
-    r.windings = ComputeWindings(r.inputs, r.core, r.primary);
-    r.outputs = ComputeOutputs(r.inputs, r.operatingPoint, r.primary, r.windings);
-    r.power = ComputePowerSummary(r.inputs, r.operatingPoint, r.core, r.primary, r.windings,
-                                  r.outputs, r.coreLoss.loss);
-    return r;
+    return DesignResult(record);
 }
 
 DesignResult CalculateRecord(DesignRecord& record, const WarningHandler& onWarning) {

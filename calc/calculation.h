@@ -16,8 +16,11 @@
 
 namespace toroglav {
 
-// Everything one run works out, stage by stage.
+// Everything one run works out, stage by stage: the members are computed in the order they are
+// declared, each from those before it.
 struct DesignResult {
+    explicit DesignResult(const DesignRecord& record);
+
     stages::Inputs inputs;
     stages::OperatingPoint operatingPoint;
     stages::CoreGeometry core;

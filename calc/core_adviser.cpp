@@ -8,7 +8,6 @@
 
 namespace toroglav {
 
-
 namespace {
 // The fill is judged as the window shows it, to three decimals: a fill that reads as the entered
 // one passes. A fill that is not a number fails the finiteness check, not this one.

@@ -5,8 +5,8 @@
 // DesignRecord; Calculate() converts the input texts to numbers and runs the stages in order
 // (operating point, core geometry, primary, core loss, secondaries, power summary), giving back
 // every result as a number; WriteResultTexts() writes the result texts and working numbers into
-// the record; the window shows the record, the design file stores its inputs. Every text is a cp1251 byte string, numbers included,
-// exactly as typed; results carry a decimal comma.
+// the record; the window shows the record, the design file stores its inputs. Every text is a
+// cp1251 byte string, numbers included, exactly as typed; results carry a decimal comma.
 //
 // Members keep their declared order; RecordFields() lists them in that order by name, with their
 // kind and their place in the design file. Adding a member means adding it here and there.

@@ -16,8 +16,8 @@ OperatingPoint ComputeOperatingPoint(const Inputs& in) {
         op.deadTime = (0.5 - op.dutyMax) * 1000 / in.frequency;
     }
 
-    const double factor = in.supplyKind == SupplyKind::Mains ? constants::kMainsToDc
-                                                              : 1.0;  // 1.0 * v is exactly v
+    const double factor =
+        in.supplyKind == SupplyKind::Mains ? constants::kMainsToDc : 1.0;  // 1.0 * v is exactly v
     op.supplyMin = factor * in.supplyMin;
     op.supplyNom = factor * in.supplyNom;
     op.supplyMax = factor * in.supplyMax;
@@ -26,9 +26,8 @@ OperatingPoint ComputeOperatingPoint(const Inputs& in) {
         double loadPower = 0;
         for (int i = 0; i < kOutputCount; ++i) loadPower += in.outVoltage[i] * in.outCurrent[i];
         // A half-bridge puts half the supply on the primary, so its switch current doubles.
-        const double current = in.converter == Converter::HalfBridge
-                                   ? 2 * loadPower / op.supplyNom
-                                   : loadPower / op.supplyNom;
+        const double current = in.converter == Converter::HalfBridge ? 2 * loadPower / op.supplyNom
+                                                                     : loadPower / op.supplyNom;
         op.switchDrop = current * in.rdsOn;
     } else {
         op.switchDrop = in.usat;

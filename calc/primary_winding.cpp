@@ -9,11 +9,15 @@
 namespace toroglav::stages {
 
 double TurnsAsPrinted(double exactTurns) {
-    // The count goes on exactly as its text shows it; the text's own rounding (17 significant
-    // digits, then half up) differs from std::round in the last bit, so the text is the rule.
+    // The count goes on exactly as its text shows it. The text rounds half up after writing 17
+    // significant digits, which can differ from std::round only next to a half; below a million
+    // those 17 digits are within 1e-11 of the value, so anywhere else std::round gives the same.
+    const double fraction = std::abs(exactTurns - std::trunc(exactTurns));
+    if (std::abs(exactTurns) < 1e6 && std::abs(fraction - 0.5) > 1e-9)
+        return std::round(exactTurns);
     std::string text;
     AppendFixed(text, exactTurns, 0);
-    return ParseNumberText(text);
+    return ParseNumberText(text);  // "inf" and "nan" read as 0
 }
 
 Primary ComputePrimaryTurns(const Inputs& in, const OperatingPoint& op, const CoreGeometry& core) {
@@ -61,8 +65,7 @@ PowerSummary ComputePowerSummary(const Inputs& in, const OperatingPoint& op,
 
     // Primary current reflected from the loads, plus what the core loss draws.
     const double reflected = ampereTurns / primary.turns + coreLoss / op.primaryNom;
-    power.magnetizingCurrent =
-        duty * (op.primaryMax / windings.inductance / in.frequency) * 0.5;
+    power.magnetizingCurrent = duty * (op.primaryMax / windings.inductance / in.frequency) * 0.5;
     power.primaryCurrentPeak = power.magnetizingCurrent + reflected;
 
     double primaryShape = 1;
@@ -85,8 +88,8 @@ PowerSummary ComputePowerSummary(const Inputs& in, const OperatingPoint& op,
 
     power.primaryStrands =
         StrandCount(power.primaryCurrentRms, in.currentDensity, windings.wireArea);
-    double copper = in.wirePrimary * in.wirePrimary * constants::kPi * 0.25 *
-                    power.primaryStrands * primary.turns;
+    double copper = in.wirePrimary * in.wirePrimary * constants::kPi * 0.25 * power.primaryStrands *
+                    primary.turns;
     if (in.converter == Converter::PushPull) copper += copper;
     for (const Output& output : outputs.each) copper += output.copper;
     power.windowFill = copper / core.so;

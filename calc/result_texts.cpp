@@ -2,7 +2,10 @@
 // whether every number shown is finite, so a result added here is checked with the others.
 #include "calc/result_texts.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <vector>
 
 #include "calc/constants.h"
 #include "calc/cp1251.h"
@@ -146,28 +149,37 @@ void EmitResults(const DesignResult& r, Out& out) {
     out.Set(&R::m_strPowerOverall).Number(power.overallPower, 1);
 }
 
+// The text members of one kind, taken from the record's table once.
+struct TextMembers {
+    std::vector<Text R::*> single;
+    std::vector<OutputTexts R::*> perOutput;
+
+    explicit TextMembers(MemberKind kind) {
+        for (const RecordField& field : RecordFields()) {
+            if (field.kind != kind) continue;
+            if (const auto* text = std::get_if<Text R::*>(&field.member)) single.push_back(*text);
+            if (const auto* texts = std::get_if<OutputTexts R::*>(&field.member))
+                perOutput.push_back(*texts);
+        }
+    }
+};
+
 // Results of an output not in use, and the voltages a stabilized output does not have, must not
 // keep the texts of the run before.
 void ClearOutputResults(DesignRecord& record) {
-    for (const RecordField& field : RecordFields())
-        if (field.kind == MemberKind::Result)
-            if (const auto* member = std::get_if<OutputTexts R::*>(&field.member))
-                for (Text& text : record.*(*member)) text.clear();
+    static const TextMembers results(MemberKind::Result);
+    for (const auto member : results.perOutput)
+        for (Text& text : record.*member) text.clear();
 }
 
 // The inputs as the calculation read them: every comma of a numeric input becomes a point, and
 // the inputs it derives or completes receive their values.
 void WriteBackInputs(const DesignResult& r, DesignRecord& record) {
-    auto withPoints = [](Text& text) {
-        for (char& c : text)
-            if (c == ',') c = '.';
-    };
-    for (const RecordField& field : RecordFields()) {
-        if (field.kind != MemberKind::Input) continue;
-        if (const auto* text = std::get_if<Text R::*>(&field.member)) withPoints(record.*(*text));
-        if (const auto* texts = std::get_if<OutputTexts R::*>(&field.member))
-            for (Text& text : record.*(*texts)) withPoints(text);
-    }
+    auto withPoints = [](Text& text) { std::ranges::replace(text, ',', '.'); };
+    static const TextMembers inputs(MemberKind::Input);
+    for (const auto member : inputs.single) withPoints(record.*member);
+    for (const auto member : inputs.perOutput)
+        for (Text& text : record.*member) withPoints(text);
 
     const stages::OperatingPoint& op = r.operatingPoint;
     if (r.inputs.controller == Controller::DeadTime)
@@ -188,8 +200,10 @@ void WriteResultTexts(const DesignResult& result, DesignRecord& record) {
     TextWriter writer(record);
     EmitResults(result, writer);
     // An unknown band leaves the text of the run before.
-    if (Text band = OverheatText(result.coreLoss.overheat); !band.empty())
-        record.m_strOverheat = std::move(band);
+    if (result.coreLoss.overheat.kind != OverheatRange::Kind::Unknown) {
+        record.m_strOverheat.clear();
+        AppendOverheatText(record.m_strOverheat, result.coreLoss.overheat);
+    }
 }
 
 bool ResultsFinite(const DesignResult& result) {
@@ -199,27 +213,38 @@ bool ResultsFinite(const DesignResult& result) {
 }
 
 Text OverheatText(const OverheatRange& band) {
+    Text text;
+    AppendOverheatText(text, band);
+    return text;
+}
+
+void AppendOverheatText(Text& text, const OverheatRange& band) {
     switch (band.kind) {
         case OverheatRange::Kind::Band:
             break;
         case OverheatRange::Kind::NoData:
-            return Text(kNoLossDataText);
+            text += kNoLossDataText;
+            return;
         case OverheatRange::Kind::Unknown:
-            return {};
+            return;
     }
-    Text text;
+    // The band's edges are whole degrees.
+    auto degrees = [&](double value) {
+        char digits[8];
+        const auto end = std::to_chars(digits, std::end(digits), static_cast<int>(value)).ptr;
+        text.append(digits, end);
+    };
     if (band.lowK == 0) {
-        text = "< ";
-        AppendFixed(text, band.highK, 0);
+        text += "< ";
+        degrees(band.highK);
     } else if (std::isinf(band.highK)) {
-        text = "> ";
-        AppendFixed(text, band.lowK, 0);
+        text += "> ";
+        degrees(band.lowK);
     } else {
-        AppendFixed(text, band.lowK, 0);
+        degrees(band.lowK);
         text += " - ";
-        AppendFixed(text, band.highK, 0);
+        degrees(band.highK);
     }
-    return text;
 }
 
 }  // namespace toroglav

@@ -18,5 +18,6 @@ bool ResultsFinite(const DesignResult& result);
 // The text of an overheating band: "< 25", "35 - 40", "> 55", or "?  " without data; empty for
 // an unknown band, which leaves the text of the run before in place.
 Text OverheatText(const OverheatRange& band);
+void AppendOverheatText(Text& text, const OverheatRange& band);
 
 }  // namespace toroglav

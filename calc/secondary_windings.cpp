@@ -84,7 +84,8 @@ Outputs ComputeOutputs(const Inputs& in, const OperatingPoint& op, const Primary
             output.currentMinDefaulted = true;
         }
         // The choke that keeps its current continuous down to the minimum load.
-        output.choke = (drop + output.voltage) * 1000 * (0.5 - d) / in.frequency / output.currentMin;
+        output.choke =
+            (drop + output.voltage) * 1000 * (0.5 - d) / in.frequency / output.currentMin;
     }
     return outputs;
 }

@@ -86,7 +86,7 @@ struct Output {
     double current = 0;  // doubled for a bipolar output
     double drop = 0;     // V, of the diodes in its path
     double exactTurns = 0;
-    double turns = 0;  // whole turns (of each half for a centre-tapped winding)
+    double turns = 0;               // whole turns (of each half for a centre-tapped winding)
     bool voltagesAtLimits = false;  // the voltages at minimum and maximum supply are computed
     double voltageMin = 0, voltageMax = 0;
     double rmsCurrent = 0;  // A, of the winding
@@ -110,8 +110,8 @@ struct PowerSummary {
     double primaryCurrentRms = 0;   // A, of one half for push-pull
     double supplyCurrent = 0;       // A
     double primaryStrands = 0;
-    double windowFill = 0;  // copper over window area
-    double efficiency = 0;  // load over input power, without winding loss
+    double windowFill = 0;    // copper over window area
+    double efficiency = 0;    // load over input power, without winding loss
     double overallPower = 0;  // W
 };
 
@@ -124,8 +124,7 @@ Outputs ComputeOutputs(const Inputs& in, const OperatingPoint& op, const Primary
                        const Windings& windings);
 PowerSummary ComputePowerSummary(const Inputs& in, const OperatingPoint& op,
                                  const CoreGeometry& core, const Primary& primary,
-                                 const Windings& windings, const Outputs& outputs,
-                                 double coreLoss);
+                                 const Windings& windings, const Outputs& outputs, double coreLoss);
 
 // The primary turns the calculation goes on with: the exact count as its whole-number text reads
 // back (rounded half up at 17 significant digits, as printed), and 0 when the count is not finite.

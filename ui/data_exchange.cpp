@@ -27,8 +27,8 @@ const std::vector<Binding>& Bindings() {
         std::vector<Binding> all;
         for (const RecordField& field : RecordFields()) {
             if (field.kind == MemberKind::Working) continue;
-            const auto* found = std::ranges::find(ids::kMemberControls, field.name,
-                                                  &ids::MemberControls::member);
+            const auto* found =
+                std::ranges::find(ids::kMemberControls, field.name, &ids::MemberControls::member);
             if (found != std::end(ids::kMemberControls)) all.push_back({&field, found});
         }
         return all;

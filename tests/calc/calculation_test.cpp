@@ -9,6 +9,8 @@
 
 #include "calc/core_loss.h"
 #include "calc/cp1251.h"
+#include "calc/number_text.h"
+#include "calc/result_format.h"
 #include "calc/stages.h"
 
 namespace toroglav {
@@ -166,6 +168,13 @@ TEST(Primary, TurnsRoundHalfUpAndCarryOnAsPrinted) {
     EXPECT_EQ(r.m_strPrimaryTurns, "13 (12,50)");
     // The induction range is worked out with 13 turns: 200/32/13/500*250 = 0.2404
     EXPECT_EQ(r.m_strInductionRange.substr(r.m_strInductionRange.rfind(' ') + 1), "0,240");
+}
+
+// The turns go on as their text reads back, for every kind of count the text can show.
+TEST(Primary, TurnsAsPrintedReadBackTheirText) {
+    for (const double turns : {12.5, -2.5, 80.49999999999999, 0.49999999999999994, 1e6 + 0.5,
+                               9007199254740993.0, 1e300, -0.3, INFINITY, NAN})
+        EXPECT_EQ(stages::TurnsAsPrinted(turns), ParseNumberText(FormatFixed(turns, 0))) << turns;
 }
 
 struct InductanceCase {

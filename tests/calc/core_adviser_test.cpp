@@ -3,9 +3,9 @@
 
 #include "calc/core_adviser.h"
 
-#include "calc/core_loss.h"
-
 #include <gtest/gtest.h>
+
+#include "calc/core_loss.h"
 
 namespace toroglav {
 namespace {

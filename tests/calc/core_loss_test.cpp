@@ -34,8 +34,7 @@ TEST_P(CoreLossTest, InterpolatesTheTablesAndWarns) {
 
     EXPECT_NEAR(loss.density, c.density, c.density * 1e-4);
     EXPECT_DOUBLE_EQ(loss.loss, loss.density / 1000 * 10);
-    EXPECT_EQ(loss.hasData ? FormatFixed(loss.loss, 2) : std::string(kNoLossDataText),
-              c.lossText);
+    EXPECT_EQ(loss.hasData ? FormatFixed(loss.loss, 2) : std::string(kNoLossDataText), c.lossText);
     EXPECT_EQ(OverheatText(loss.overheat), c.band);
     switch (c.warning) {
         case kNone:
@@ -95,8 +94,7 @@ struct BandCase {
 class OverheatBandTest : public testing::TestWithParam<BandCase> {};
 
 TEST_P(OverheatBandTest, MapsSpecificLossToBand) {
-    EXPECT_EQ(OverheatText(OverheatFor(GetParam().density)), GetParam().band)
-        << GetParam().density;
+    EXPECT_EQ(OverheatText(OverheatFor(GetParam().density)), GetParam().band) << GetParam().density;
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, OverheatBandTest,

@@ -37,9 +37,9 @@ TEST(RecordFields, ListEveryMemberOnceWithItsKindAndFileItems) {
         std::visit(
             [&](auto member) {
                 using Type = std::remove_cvref_t<decltype(r.*member)>;
-                const auto offset = static_cast<std::size_t>(
-                    reinterpret_cast<const char*>(&(r.*member)) -
-                    reinterpret_cast<const char*>(&r));
+                const auto offset =
+                    static_cast<std::size_t>(reinterpret_cast<const char*>(&(r.*member)) -
+                                             reinterpret_cast<const char*>(&r));
                 places.push_back({offset, sizeof(Type), alignof(Type)});
                 constexpr bool isOption = std::is_same_v<Type, std::int32_t> ||
                                           std::is_same_v<Type, std::array<std::int32_t, 5>>;
