@@ -172,8 +172,9 @@ TEST(Primary, TurnsRoundHalfUpAndCarryOnAsPrinted) {
 
 // The turns go on as their text reads back, for every kind of count the text can show.
 TEST(Primary, TurnsAsPrintedReadBackTheirText) {
-    for (const double turns : {12.5, -2.5, 80.49999999999999, 0.49999999999999994, 1e6 + 0.5,
-                               9007199254740993.0, 1e300, -0.3, INFINITY, NAN})
+    for (const double turns :
+         std::initializer_list<double>{12.5, -2.5, 80.49999999999999, 0.49999999999999994,
+                                       1e6 + 0.5, 9007199254740993.0, 1e300, -0.3, INFINITY, NAN})
         EXPECT_EQ(stages::TurnsAsPrinted(turns), ParseNumberText(FormatFixed(turns, 0))) << turns;
 }
 
