@@ -8,7 +8,7 @@ namespace {
 void BM_CalculateDefaultDesign(benchmark::State& state) {
     toroglav::DesignRecord record;
     for (auto _ : state) {
-        toroglav::Calculate(record, {});
+        toroglav::CalculateRecord(record, {});
         benchmark::DoNotOptimize(record);
     }
 }
@@ -22,7 +22,7 @@ void BM_CalculateFiveOutputs(benchmark::State& state) {
         record.m_nRectifier[i] = i % 3;
     }
     for (auto _ : state) {
-        toroglav::Calculate(record, {});
+        toroglav::CalculateRecord(record, {});
         benchmark::DoNotOptimize(record);
     }
 }

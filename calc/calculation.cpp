@@ -1,75 +1,77 @@
 #include "calc/calculation.h"
 
-#include "calc/core_loss.h"
 #include "calc/number_text.h"
-#include "calc/stages.h"
+#include "calc/result_texts.h"
 
 namespace toroglav {
 
-namespace {
-// Replaces the commas of an input text by points in place: the field then shows the points.
-const Text& WithPoints(Text& text) {
-    for (char& c : text)
-        if (c == ',') c = '.';
-    return text;
-}
-
-double TakeNumber(Text& text) {
-    return ParseNumberText(WithPoints(text));
-}
-
-void TakeNumbers(OutputTexts& texts, std::array<double, kOutputCount>& values) {
-    for (int i = 0; i < kOutputCount; ++i) values[i] = TakeNumber(texts[i]);
-}
-}  // namespace
-
 namespace stages {
-Inputs ConvertInputs(DesignRecord& r) {
+Inputs ConvertInputs(const DesignRecord& r) {
     Inputs in;
-    in.dimD = TakeNumber(r.m_strDimD);
-    in.dimd = TakeNumber(r.m_strDimd);
-    in.dimh = TakeNumber(r.m_strDimh);
-    in.dimho = TakeNumber(r.m_strDimho);
-    in.dimHs = TakeNumber(r.m_strDimHs);
-    in.dimL = TakeNumber(r.m_strDimL);
-    in.inductionMax = TakeNumber(r.m_strInductionMax);
-    in.frequency = TakeNumber(r.m_strFrequency);
-    in.permeability = ParseWholeNumberText(WithPoints(r.m_strPermeability));
-    in.usat = TakeNumber(r.m_strUsat);
-    in.rdsOn = TakeNumber(r.m_strRdsOn);
-    in.supplyMin = TakeNumber(r.m_strSupplyMin);
-    in.supplyNom = TakeNumber(r.m_strSupplyNom);
-    in.supplyMax = TakeNumber(r.m_strSupplyMax);
-    TakeNumbers(r.m_strOutVoltage, in.outVoltage);
-    TakeNumbers(r.m_strOutCurrent, in.outCurrent);
-    TakeNumbers(r.m_strOutCurrentMin, in.outCurrentMin);
-    in.wirePrimary = TakeNumber(r.m_strWirePrimary);
-    TakeNumbers(r.m_strWireOut, in.wireOut);
-    in.currentDensity = TakeNumber(r.m_strCurrentDensity);
-    in.windowFill = TakeNumber(r.m_strWindowFill);
-    in.dutyMax = TakeNumber(r.m_strDutyMax);
-    in.deadTime = TakeNumber(r.m_strDeadTime);
-    TakeNumbers(r.m_strDiodeDrop, in.diodeDrop);
-    r.m_dInduction = in.inductionMax;
-    r.m_dFrequency = in.frequency;
+    in.converter = ConverterOf(r.m_nConverter);
+    in.controller = ControllerOf(r.m_nController);
+    in.switchDrop = SwitchDropOf(r.m_nSwitchDrop);
+    for (int i = 0; i < kOutputCount; ++i) in.rectifier[i] = RectifierOf(r.m_nRectifier[i]);
+    in.stabilization = StabilizationOf(r.m_nStabilization);
+    in.coreType = KnownCoreType(r.m_nCoreType).value_or(CoreType::Ring);
+    in.material = r.m_nMaterial;
+    in.supplyKind = SupplyKindOf(r.m_nSupplyKind);
+
+    auto number = [](const Text& text) { return ParseNumberText(text); };
+    auto numbers = [&](const OutputTexts& texts, std::array<double, kOutputCount>& values) {
+        for (int i = 0; i < kOutputCount; ++i) values[i] = number(texts[i]);
+    };
+    in.dimD = number(r.m_strDimD);
+    in.dimd = number(r.m_strDimd);
+    in.dimh = number(r.m_strDimh);
+    in.dimho = number(r.m_strDimho);
+    in.dimHs = number(r.m_strDimHs);
+    in.dimL = number(r.m_strDimL);
+    in.inductionMax = number(r.m_strInductionMax);
+    in.frequency = number(r.m_strFrequency);
+    in.permeability = ParseWholeNumberText(r.m_strPermeability);
+    in.usat = number(r.m_strUsat);
+    in.rdsOn = number(r.m_strRdsOn);
+    in.supplyMin = number(r.m_strSupplyMin);
+    in.supplyNom = number(r.m_strSupplyNom);
+    in.supplyMax = number(r.m_strSupplyMax);
+    numbers(r.m_strOutVoltage, in.outVoltage);
+    numbers(r.m_strOutCurrent, in.outCurrent);
+    numbers(r.m_strOutCurrentMin, in.outCurrentMin);
+    in.wirePrimary = number(r.m_strWirePrimary);
+    numbers(r.m_strWireOut, in.wireOut);
+    in.currentDensity = number(r.m_strCurrentDensity);
+    in.windowFill = number(r.m_strWindowFill);
+    in.dutyMax = number(r.m_strDutyMax);
+    in.deadTime = number(r.m_strDeadTime);
+    numbers(r.m_strDiodeDrop, in.diodeDrop);
     return in;
 }
 }  // namespace stages
 
-void Calculate(DesignRecord& record, const WarningHandler& onWarning) {
-    using namespace stages;
-    const Inputs in = ConvertInputs(record);
-    for (OutputTexts* column : {&record.m_strOutTurns, &record.m_strOutWire, &record.m_strOutVmin,
-                                &record.m_strOutVnom, &record.m_strOutVmax, &record.m_strChoke})
-        for (Text& text : *column) text.clear();
+DesignResult::DesignResult(const DesignRecord& record)
+    : inputs(stages::ConvertInputs(record)),
+      operatingPoint(stages::ComputeOperatingPoint(inputs)),
+      core(stages::ComputeCoreGeometry(inputs)),
+      primary(stages::ComputePrimaryTurns(inputs, operatingPoint, core)),
+      coreLoss(EstimateCoreLoss(inputs.material, primary.inductionNom, inputs.frequency, core.ve)),
+      windings(stages::ComputeWindings(inputs, core, primary)),
+      outputs(stages::ComputeOutputs(inputs, operatingPoint, primary, windings)),
+      power(stages::ComputePowerSummary(inputs, operatingPoint, core, primary, windings, outputs,
+                                        coreLoss.loss)) {
+    if (!coreLoss.warning.empty()) warnings.push_back(coreLoss.warning);
+}
 
-    OperatingPoint op = ComputeOperatingPoint(record, in);
-    const CoreGeometry core = ComputeCoreGeometry(record, in);
-    Primary primary = ComputePrimaryTurns(record, in, op, core);
-    ComputeCoreLoss(record, onWarning);
-    ComputeInductanceAndWireAreas(record, in, core, primary);
-    const OutputShares outputs = ComputeOutputs(record, in, op, primary);
-    ComputePowerSummary(record, in, op, core, primary, outputs, *record.m_dCoreLoss);
+DesignResult Calculate(const DesignRecord& record) {
+    return DesignResult(record);
+}
+
+DesignResult CalculateRecord(DesignRecord& record, const WarningHandler& onWarning) {
+    DesignResult result = Calculate(record);
+    if (onWarning)
+        for (const std::string_view warning : result.warnings) onWarning(warning);
+    WriteResultTexts(result, record);
+    return result;
 }
 
 }  // namespace toroglav

@@ -1,66 +1,20 @@
 #include "calc/core_adviser.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
 #include "calc/calculation.h"
-#include "calc/number_text.h"
 #include "calc/option_values.h"
+#include "calc/result_texts.h"
 
 namespace toroglav {
 
 namespace {
-
-// The result texts a calculation writes.
-constexpr Text DesignRecord::*kResultTexts[] = {
-    &DesignRecord::m_strInductionRange,
-    &DesignRecord::m_strWindowFillResult,
-    &DesignRecord::m_strPrimaryTurns,
-    &DesignRecord::m_strInductance,
-    &DesignRecord::m_strPrimaryWire,
-    &DesignRecord::m_strAe,
-    &DesignRecord::m_strSo,
-    &DesignRecord::m_strPowerLoad,
-    &DesignRecord::m_strPowerOverall,
-    &DesignRecord::m_strMagnetizingCurrent,
-    &DesignRecord::m_strPrimaryCurrentPeak,
-    &DesignRecord::m_strSupplyCurrent,
-    &DesignRecord::m_strSkinDiameter,
-    &DesignRecord::m_strCoreLoss,
-    &DesignRecord::m_strOverheat,
-    &DesignRecord::m_strEfficiency,
-};
-constexpr OutputTexts DesignRecord::*kOutputResults[] = {
-    &DesignRecord::m_strOutTurns, &DesignRecord::m_strOutWire, &DesignRecord::m_strOutVmin,
-    &DesignRecord::m_strOutVnom,  &DesignRecord::m_strOutVmax, &DesignRecord::m_strChoke,
-};
-
-bool NotFinite(const Text& text) {
-    return text.find("inf") != Text::npos || text.find("nan") != Text::npos;
+// The fill is judged as the window shows it, to three decimals: a fill that reads as the entered
+// one passes. A fill that is not a number fails the finiteness check, not this one.
+bool FillWithin(double fill, double entered) {
+    constexpr double kHalfShownDigit = 0.0005;
+    return !(fill >= entered + kHalfShownDigit);
 }
-
-bool ResultsFinite(const DesignRecord& r) {
-    for (const auto member : kResultTexts)
-        if (NotFinite(r.*member)) return false;
-    for (const auto member : kOutputResults)
-        for (const Text& text : r.*member)
-            if (NotFinite(text)) return false;
-    return true;
-}
-
-// The highest rise a band stands for: 25 for "< 25", 40 for "35 - 40"; nothing for "> 55" or a
-// band without data.
-std::optional<double> BandTop(std::string_view band) {
-    std::size_t at = band.starts_with("< ") ? 2 : band.find(" - ");
-    if (at == std::string_view::npos) return std::nullopt;
-    if (!band.starts_with("< ")) at += 3;
-    double top = 0;
-    const auto [end, error] = std::from_chars(band.data() + at, band.data() + band.size(), top);
-    if (error != std::errc{} || end != band.data() + band.size()) return std::nullopt;
-    return top;
-}
-
 }  // namespace
 
 std::optional<AdviceFamily> AdviceFamilyNamed(std::string_view name) {
@@ -103,11 +57,6 @@ std::span<const CatalogueCore> AdviceCandidates(AdviceFamily family) {
     return CatalogueCores();
 }
 
-bool BandWithin(std::string_view band, double maxRise) {
-    const std::optional<double> top = BandTop(band);
-    return top && *top <= maxRise;
-}
-
 AdviceCriterion Advice::MostFailed() const {
     const auto most = std::ranges::max_element(failures);  // the first of equals
     return static_cast<AdviceCriterion>(most - failures.begin());
@@ -116,19 +65,17 @@ AdviceCriterion Advice::MostFailed() const {
 Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> candidates,
                    double maxRise) {
     Advice advice;
-    const double windowFill = ParseNumberText(design.m_strWindowFill);
     DesignRecord record;
     for (const CatalogueCore& core : candidates) {
         record = design;
         ApplyCore(core, record);
-        bool warned = false;
-        Calculate(record, [&](std::string_view) { warned = true; });
+        const DesignResult result = Calculate(record);
 
         const bool passes[kAdviceCriteria] = {
-            ResultsFinite(record),
-            !warned,
-            ParseNumberText(record.m_strWindowFillResult) <= windowFill,
-            BandWithin(record.m_strOverheat, maxRise),
+            ResultsFinite(result),
+            result.warnings.empty(),
+            FillWithin(result.power.windowFill, result.inputs.windowFill),
+            RiseWithin(result.coreLoss.overheat, maxRise),
         };
         bool kept = true;
         for (int i = 0; i < kAdviceCriteria; ++i)
@@ -137,9 +84,10 @@ Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> ca
                 kept = false;
             }
         if (!kept) continue;
+        WriteResultTexts(result, record);
         advice.cores.push_back({.core = &core,
-                                .volume = record.m_dCoreVolume.value_or(0),
-                                .coreLoss = record.m_dCoreLoss.value_or(0),
+                                .volume = result.core.ve,
+                                .coreLoss = result.coreLoss.loss,
                                 .primaryTurns = record.m_strPrimaryTurns,
                                 .windowFill = record.m_strWindowFillResult,
                                 .coreLossText = record.m_strCoreLoss,

@@ -46,10 +46,6 @@ struct Advice {
     AdviceCriterion MostFailed() const;
 };
 
-// True when the overheating band is at or below `maxRise` degrees: "35 - 40" is within 40,
-// "40 - 45" is not; "> 55" and a band without data never are.
-bool BandWithin(std::string_view band, double maxRise);
-
 Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> candidates,
                    double maxRise = kDefaultMaxRise);
 

@@ -1,12 +1,13 @@
 // Cross-section, window area, path length and volume of the core from its six dimension fields.
-#include "calc/result_format.h"
+#include "calc/constants.h"
 #include "calc/stages.h"
 
 namespace toroglav::stages {
 
-CoreGeometry ComputeCoreGeometry(DesignRecord& record, const Inputs& in) {
+CoreGeometry ComputeCoreGeometry(const Inputs& in) {
+    using constants::kPi;
     CoreGeometry core;
-    switch (KnownCoreType(record.m_nCoreType).value_or(CoreType::Ring)) {
+    switch (in.coreType) {
         case CoreType::E: {  // E/EI: D = centre-leg width, d = overall width A, h = span B, L =
                              // depth
             const double dc = in.dimD, a = in.dimd, b = in.dimh;
@@ -43,9 +44,6 @@ CoreGeometry ComputeCoreGeometry(DesignRecord& record, const Inputs& in) {
             break;
         }
     }
-    record.m_dCoreVolume = core.ve;
-    SetFixed(record.m_strAe, core.ae, 2);
-    SetFixed(record.m_strSo, core.so, 2);
     return core;
 }
 

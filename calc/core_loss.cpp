@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "calc/constants.h"
 #include "calc/option_values.h"
-#include "calc/result_format.h"
 
 namespace toroglav {
 
@@ -55,56 +56,48 @@ CoreLoss EstimateCoreLoss(std::int32_t material, double induction, double freque
         return result;
     }
 
-    const int row = GridIndex(induction, 0.049999999999999, 2);
-    const int column = GridIndex(frequency, 24.999999999999, 3);
+    const int row = GridIndex(induction, constants::kLossGridInductionJustBelowT, 2);
+    const int column = GridIndex(frequency, constants::kLossGridFrequencyJustBelowKHz, 3);
     const double p00 = table[row][column], p01 = table[row][column + 1];
     const double p10 = table[row + 1][column], p11 = table[row + 1][column + 1];
 
     const double lowRowExponent = std::log(p01 / p00) / kLn2;
     const double highRowExponent = std::log(p11 / p10) / kLn2;
-    const double xf = frequency / (25.0 * std::ldexp(1.0, column));
+    const double xf = frequency / (constants::kLossGridFirstFrequencyKHz * std::ldexp(1.0, column));
     const double lowRow = std::pow(xf, lowRowExponent) * p00;
     const double highRow = std::pow(xf, highRowExponent) * p10;
     const double inductionExponent = std::log(highRow / lowRow) / kLn2;
-    const double xb = induction / (0.05 * std::ldexp(1.0, row));
+    const double xb = induction / (constants::kLossGridFirstInductionT * std::ldexp(1.0, row));
 
     result.density = std::pow(xb, inductionExponent) * lowRow;
     result.loss = result.density / 1000 * volume;
     if (Overheats(result.density)) result.warning = kOverheatWarning;
+    result.overheat = OverheatFor(result.density);
     return result;
 }
 
 bool Overheats(double density) {
-    return density > kOverheatDensity;
+    return density > constants::kOverheat50K;
 }
 
-std::string_view OverheatBand(double density) {
-    if (density > 387) return "> 55";
-    if (density >= kOverheatDensity) return "50 - 55";
-    if (density >= 338) return "45 - 50";
-    if (density >= 320) return "40 - 45";
-    if (density >= 300) return "35 - 40";
-    if (density >= 270) return "30 - 35";
-    if (density >= 235) return "25 - 30";
-    if (density > 0) return "< 25";
-    if (density == 0) return kNoLossDataText;
-    return {};
+OverheatRange OverheatFor(double density) {
+    using namespace constants;
+    using Kind = OverheatRange::Kind;
+    constexpr double kAbove = std::numeric_limits<double>::infinity();
+    if (density > kOverheat55K) return {Kind::Band, 55, kAbove};
+    if (density >= kOverheat50K) return {Kind::Band, 50, 55};
+    if (density >= kOverheat45K) return {Kind::Band, 45, 50};
+    if (density >= kOverheat40K) return {Kind::Band, 40, 45};
+    if (density >= kOverheat35K) return {Kind::Band, 35, 40};
+    if (density >= kOverheat30K) return {Kind::Band, 30, 35};
+    if (density >= kOverheat25K) return {Kind::Band, 25, 30};
+    if (density > 0) return {Kind::Band, 0, 25};
+    if (density == 0) return {Kind::NoData};
+    return {Kind::Unknown};
 }
 
-void ComputeCoreLoss(DesignRecord& record, const WarningHandler& warn) {
-    const CoreLoss loss =
-        EstimateCoreLoss(record.m_nMaterial, record.m_dInduction.value_or(0),
-                         record.m_dFrequency.value_or(0), record.m_dCoreVolume.value_or(0));
-    if (!loss.warning.empty() && warn) warn(loss.warning);
-    record.m_dLossDensity = loss.density;
-    record.m_dCoreLoss = loss.loss;
-    if (loss.hasData) {
-        SetFixed(record.m_strCoreLoss, loss.loss, 2);
-    } else {
-        record.m_strCoreLoss = kNoLossDataText;
-    }
-    if (const std::string_view band = OverheatBand(loss.density); !band.empty())
-        record.m_strOverheat = band;
+bool RiseWithin(const OverheatRange& band, double maxRiseK) {
+    return band.kind == OverheatRange::Kind::Band && band.highK <= maxRiseK;
 }
 
 }  // namespace toroglav

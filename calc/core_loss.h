@@ -10,25 +10,33 @@
 #include <string_view>
 
 #include "calc/cp1251.h"
-#include "calc/design_record.h"
-#include "calc/warning_handler.h"
 
 namespace toroglav {
 
 inline constexpr std::string_view kNoLossDataWarning = Cp1251<
     "Потери слишком велики.\nНет данных для расчета потерь!\nСнизте индукцию и(или) частоту!">;
-// Above this specific loss (mW/cm3) the core heats by more than 50 degrees.
-inline constexpr double kOverheatDensity = 360;
 // What the loss and the overheating show when there are no loss data.
 inline constexpr std::string_view kNoLossDataText = "?  ";
 inline constexpr std::string_view kOverheatWarning =
     Cp1251<"Ожидаемый перегрев сердечника более 50 градусов.\nСнизте индукцию и(или) частоту!">;
+
+// The expected overheating of the core, a band of temperature rise in K.
+struct OverheatRange {
+    enum class Kind {
+        Band,     // from lowK to highK; lowK 0 is "below highK", an infinite highK "above lowK"
+        NoData,   // no loss was computed
+        Unknown,  // the loss is not a number, or negative
+    };
+    Kind kind = Kind::Unknown;
+    double lowK = 0, highK = 0;
+};
 
 struct CoreLoss {
     double density = 0;  // mW/cm3
     double loss = 0;     // W
     bool hasData = true;
     std::string_view warning;  // empty, or one of the two warnings above
+    OverheatRange overheat{OverheatRange::Kind::NoData};
 };
 
 // Loss at induction `induction` (T) and `frequency` (kHz) in a core of `volume` cm3.
@@ -36,15 +44,14 @@ struct CoreLoss {
 CoreLoss EstimateCoreLoss(std::int32_t material, double induction, double frequency, double volume);
 
 // True when a specific loss (mW/cm3) heats the core by more than 50 degrees: strictly above the
-// threshold, which itself still reads "50 - 55" without a warning.
+// threshold, which itself still reads as the 50 to 55 K band without a warning.
 bool Overheats(double density);
 
-// The temperature-rise band for a specific loss, or an empty view when the band is unknown
-// (a loss that is not a number leaves the previous text in place).
-std::string_view OverheatBand(double density);
+// The temperature-rise band for a specific loss (mW/cm3).
+OverheatRange OverheatFor(double density);
 
-// The calculation's core-loss step on the record: reads m_nMaterial, m_dInduction, m_dFrequency,
-// m_dCoreVolume; writes m_dLossDensity, m_dCoreLoss, m_strCoreLoss and m_strOverheat.
-void ComputeCoreLoss(DesignRecord& record, const WarningHandler& warn);
+// True when the band is known and its top is at or below `maxRiseK`: 35 to 40 K is within 40,
+// 40 to 45 K is not; above 55 K and a band without data never are.
+bool RiseWithin(const OverheatRange& band, double maxRiseK);
 
 }  // namespace toroglav

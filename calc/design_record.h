@@ -2,13 +2,14 @@
 // The whole state of one transformer design.
 //
 // Data flow: the window (or the command line, or a design file) fills the inputs of a
-// DesignRecord; Calculate() converts the input texts to numbers, runs the stages in order
-// (operating point, core geometry, primary, core loss, secondaries, power summary) and writes
-// the result texts and working numbers back into the same record; the window shows the record,
-// the design file stores its inputs. Every text is a cp1251 byte string, numbers included,
-// exactly as typed; results carry a decimal comma.
+// DesignRecord; Calculate() converts the input texts to numbers and runs the stages in order
+// (operating point, core geometry, primary, core loss, secondaries, power summary), giving back
+// every result as a number; WriteResultTexts() writes the result texts and working numbers into
+// the record; the window shows the record, the design file stores its inputs. Every text is a
+// cp1251 byte string, numbers included, exactly as typed; results carry a decimal comma.
 //
-// Members keep their declared order; RecordFields() lists them in that order by name.
+// Members keep their declared order; RecordFields() lists them in that order by name, with their
+// kind and their place in the design file. Adding a member means adding it here and there.
 
 #include <array>
 #include <cstdint>
@@ -95,14 +96,30 @@ struct DesignRecord {
     bool operator==(const DesignRecord&) const = default;
 };
 
-// One member of the record, by name, for front ends that address members generically.
+// What a member of the record is.
+enum class MemberKind {
+    Option,   // a radio position
+    Input,    // a text the user types (the calculation may write it back, see Calculate)
+    Result,   // a text the calculation writes
+    Working,  // a number the calculation leaves for front ends that read numbers
+};
+
+// One member of the record: its name, its kind and where the design file keeps it. Everything
+// that handles members one by one (the design file, the command-line listing, the clearing of
+// results, the window's data exchange) is driven by this one table.
 struct RecordField {
     using Member = std::variant<
         std::int32_t DesignRecord::*, Text DesignRecord::*, WorkingNumber DesignRecord::*,
         std::array<std::int32_t, kOutputCount> DesignRecord::*, OutputTexts DesignRecord::*>;
     std::string_view name;
     Member member;
+    MemberKind kind = MemberKind::Input;
+    // The item the design file holds it at (a per-output member takes five in a row, output 1
+    // first), or kNotStored. Options come before texts in the file.
+    int filePosition = kNotStored;
     int optionCount = 0;  // number of radios in the group, for option indices
+
+    static constexpr int kNotStored = -1;
 
     bool IsArray() const {
         return std::holds_alternative<std::array<std::int32_t, kOutputCount> DesignRecord::*>(

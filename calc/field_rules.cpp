@@ -1,5 +1,6 @@
 #include "calc/field_rules.h"
 
+#include "calc/constants.h"
 #include "calc/number_text.h"
 #include "calc/option_values.h"
 #include "calc/result_format.h"
@@ -20,7 +21,7 @@ void Limit(Text& text, WorkingNumber& number, double limit, std::string_view rep
 void SelectDcSupply(DesignRecord& record) {
     if (SupplyKindOf(record.m_nSupplyKind) != SupplyKind::Mains) return;
     for (Text* supply : {&record.m_strSupplyMin, &record.m_strSupplyNom, &record.m_strSupplyMax})
-        *supply = FormatFixed(kMainsToDc * ParseNumberText(*supply), 0);
+        *supply = FormatFixed(constants::kMainsToDc * ParseNumberText(*supply), 0);
     record.m_nSupplyKind = IndexOf(SupplyKind::Dc);
 }
 

@@ -9,11 +9,6 @@
 
 namespace toroglav {
 
-// Mains voltages turned into the DC voltages the calculation works with: the reservoir
-// capacitor never charges to the peak, so the factor is a practical one, not the square root
-// of 2.
-inline constexpr double kMainsToDc = 1.364;
-
 // The upper limits of induction (T) and frequency (kHz), and the texts a larger entry becomes.
 inline constexpr double kInductionLimit = 0.3;
 inline constexpr std::string_view kInductionLimitText = "0,3";

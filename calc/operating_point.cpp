@@ -1,48 +1,40 @@
 // Duty factor or dead time, supply voltages, switch drop and the voltages across the primary.
-#include <cmath>
-
-#include "calc/field_rules.h"
-#include "calc/result_format.h"
+#include "calc/constants.h"
 #include "calc/stages.h"
 
 namespace toroglav::stages {
 
-OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in) {
+OperatingPoint ComputeOperatingPoint(const Inputs& in) {
     OperatingPoint op;
-    op.converter = ConverterOf(record.m_nConverter);
-
     // A dead-time controller fixes the dead time, so the maximum duty follows from the frequency;
     // a duty-limited controller fixes the duty, and the dead time is shown for information.
-    if (ControllerOf(record.m_nController) == Controller::DeadTime) {
+    if (in.controller == Controller::DeadTime) {
         op.dutyMax = 0.5 - in.frequency * in.deadTime / 1000;
-        SetFixed(record.m_strDutyMax, op.dutyMax, 3);
+        op.deadTime = in.deadTime;
     } else {
         op.dutyMax = in.dutyMax;
-        SetFixed(record.m_strDeadTime, (0.5 - op.dutyMax) * 1000 / in.frequency, 3);
+        op.deadTime = (0.5 - op.dutyMax) * 1000 / in.frequency;
     }
-    op.duty = op.dutyLow = op.dutyMax;
 
-    const double factor = SupplyKindOf(record.m_nSupplyKind) == SupplyKind::Mains
-                              ? kMainsToDc
-                              : 1.0;  // 1.0 * v is exactly v
+    const double factor =
+        in.supplyKind == SupplyKind::Mains ? constants::kMainsToDc : 1.0;  // 1.0 * v is exactly v
     op.supplyMin = factor * in.supplyMin;
     op.supplyNom = factor * in.supplyNom;
     op.supplyMax = factor * in.supplyMax;
 
-    if (SwitchDropOf(record.m_nSwitchDrop) == SwitchDrop::RdsOn) {
+    if (in.switchDrop == SwitchDrop::RdsOn) {
         double loadPower = 0;
         for (int i = 0; i < kOutputCount; ++i) loadPower += in.outVoltage[i] * in.outCurrent[i];
         // A half-bridge puts half the supply on the primary, so its switch current doubles.
-        const double current = op.converter == Converter::HalfBridge ? 2 * loadPower / op.supplyNom
+        const double current = in.converter == Converter::HalfBridge ? 2 * loadPower / op.supplyNom
                                                                      : loadPower / op.supplyNom;
         op.switchDrop = current * in.rdsOn;
-        SetFixed(record.m_strUsat, op.switchDrop, 3);
     } else {
         op.switchDrop = in.usat;
     }
 
     auto effective = [&](double supply) {
-        switch (op.converter) {
+        switch (in.converter) {
             case Converter::PushPull:
                 return supply - op.switchDrop;
             case Converter::HalfBridge:

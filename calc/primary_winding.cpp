@@ -1,141 +1,113 @@
 // Primary turns and induction, inductance and wire areas, and the power summary.
 #include <cmath>
 
-#include "calc/cp1251.h"
+#include "calc/constants.h"
 #include "calc/number_text.h"
 #include "calc/result_format.h"
 #include "calc/stages.h"
 
 namespace toroglav::stages {
 
-namespace {
-// Skin depth in copper, mm at 1 kHz: the depth at f kHz is this over the square root of f.
-constexpr double kSkinDepthAt1kHz = 2.0871;
-// Below this inductance (mH) the primary's inductance is shown in microhenries.
-constexpr double kMillihenryShownFrom = 0.1;
-// A fixed factor of the overall power formula.
-constexpr double kOverallPowerFactor = 0.984;
-}  // namespace
+double TurnsAsPrinted(double exactTurns) {
+    // The count goes on exactly as its text shows it. The text rounds half up after writing 17
+    // significant digits, which can differ from std::round only next to a half; below a million
+    // those 17 digits are within 1e-11 of the value, so anywhere else std::round gives the same.
+    const double fraction = std::abs(exactTurns - std::trunc(exactTurns));
+    if (std::abs(exactTurns) < 1e6 && std::abs(fraction - 0.5) > 1e-9)
+        return std::round(exactTurns);
+    std::string text;
+    AppendFixed(text, exactTurns, 0);
+    return ParseNumberText(text);  // "inf" and "nan" read as 0
+}
 
-Primary ComputePrimaryTurns(DesignRecord& record, const Inputs& in, const OperatingPoint& op,
-                            const CoreGeometry& core) {
-    // N = U / (4 f B Ae) with f in kHz and Ae in mm2.
-    const double exactTurns = op.primaryMax / in.frequency / in.inductionMax / core.ae * 250;
-    Text& text = record.m_strPrimaryTurns;
-    SetFixed(text, exactTurns, 0);
-    if (op.converter == Converter::PushPull) {  // two halves
-        text += " + ";
-        AppendFixed(text, exactTurns, 0);
-    }
-    text += " (";
-    AppendFixed(text, exactTurns, 2);
-    text += ')';
-
+Primary ComputePrimaryTurns(const Inputs& in, const OperatingPoint& op, const CoreGeometry& core) {
+    using constants::kTurnsFactor;
     Primary primary;
-    primary.turns = ParseNumberText(text);  // go on with the turns as printed
+    primary.exactTurns = op.primaryMax / in.frequency / in.inductionMax / core.ae * kTurnsFactor;
+    primary.turns = TurnsAsPrinted(primary.exactTurns);
     auto induction = [&](double voltage) {
-        return voltage / in.frequency / primary.turns / core.ae * 250;
+        return voltage / in.frequency / primary.turns / core.ae * kTurnsFactor;
     };
-    const double inductionMin = induction(op.primaryMin);
+    primary.inductionMin = induction(op.primaryMin);
     primary.inductionNom = induction(op.primaryNom);
-    const double inductionMax = induction(op.primaryMax);
-    Text& range = record.m_strInductionRange;
-    SetFixed(range, inductionMin, 3);
-    range += "; ";
-    AppendFixed(range, primary.inductionNom, 3);
-    range += "; ";
-    AppendFixed(range, inductionMax, 3);
-    record.m_dInduction = primary.inductionNom;
+    primary.inductionMax = induction(op.primaryMax);
     return primary;
 }
 
-void ComputeInductanceAndWireAreas(DesignRecord& record, const Inputs& in, const CoreGeometry& core,
-                                   Primary& primary) {
-    // mu0 = 4 pi 1e-7; Ae in mm2 and le in mm give mH.
-    primary.inductance = in.permeability * 1.2566370614359173e-06 * primary.turns * primary.turns *
-                         core.ae / core.le;
-    record.m_strInductance.clear();
-    if (kMillihenryShownFrom > primary.inductance) {
-        AppendFixed(record.m_strInductance, primary.inductance * 1000, 3);
-        record.m_strInductanceUnit = Cp1251<"мкГн">;
-    } else {
-        AppendFixed(record.m_strInductance, primary.inductance, 3);
-        record.m_strInductanceUnit = Cp1251<"мГн">;
-    }
-
-    primary.skinDepth = kSkinDepthAt1kHz / std::sqrt(in.frequency);
-    SetFixed(record.m_strSkinDiameter, primary.skinDepth + primary.skinDepth, 3);
-
-    primary.wireArea = StrandArea(in.wirePrimary, primary.skinDepth);
+Windings ComputeWindings(const Inputs& in, const CoreGeometry& core, const Primary& primary) {
+    Windings windings;
+    // mH with Ae in mm2 and le in mm.
+    windings.inductance = in.permeability * constants::kMu0HenryPerMetre * primary.turns *
+                          primary.turns * core.ae / core.le;
+    windings.skinDepth = constants::kSkinDepthAt1kHzMm / std::sqrt(in.frequency);
+    windings.wireArea = StrandArea(in.wirePrimary, windings.skinDepth);
     for (int i = 0; i < kOutputCount; ++i)
-        primary.outWireArea[i] = StrandArea(in.wireOut[i], primary.skinDepth);
+        windings.outWireArea[i] = StrandArea(in.wireOut[i], windings.skinDepth);
+    return windings;
 }
 
-void ComputePowerSummary(DesignRecord& record, const Inputs& in, const OperatingPoint& op,
-                         const CoreGeometry& core, const Primary& primary,
-                         const OutputShares& outputs, double coreLoss) {
-    const double duty = op.duty;
+PowerSummary ComputePowerSummary(const Inputs& in, const OperatingPoint& op,
+                                 const CoreGeometry& core, const Primary& primary,
+                                 const Windings& windings, const Outputs& outputs,
+                                 double coreLoss) {
+    const double duty = outputs.duty.nominal;
+    PowerSummary power;
 
     std::array<double, kOutputCount> outputPower{};
-    double loadPower = 0;
     double ampereTurns = 0;
     for (int i = 0; i < kOutputCount; ++i) {
-        outputPower[i] = outputs[i].voltage * outputs[i].current;
-        loadPower += outputPower[i];
-        ampereTurns += outputs[i].turns * outputs[i].current;
+        const Output& output = outputs.each[i];
+        outputPower[i] = output.voltage * output.current;
+        power.loadPower += outputPower[i];
+        ampereTurns += output.turns * output.current;
     }
-    SetFixed(record.m_strPowerLoad, loadPower, 1);
+    const double loadPower = power.loadPower;
 
     // Primary current reflected from the loads, plus what the core loss draws.
     const double reflected = ampereTurns / primary.turns + coreLoss / op.primaryNom;
-    const double magnetizing = duty * (op.primaryMax / primary.inductance / in.frequency) * 0.5;
-    SetFixed(record.m_strMagnetizingCurrent, magnetizing, 3);
-    SetFixed(record.m_strPrimaryCurrentPeak, magnetizing + reflected, 3);
+    power.magnetizingCurrent = duty * (op.primaryMax / windings.inductance / in.frequency) * 0.5;
+    power.primaryCurrentPeak = power.magnetizingCurrent + reflected;
 
-    double rmsCurrent = 0, supplyCurrent = 0, primaryShape = 1;
-    switch (op.converter) {
+    double primaryShape = 1;
+    switch (in.converter) {
         case Converter::PushPull:  // each half conducts on its own
-            rmsCurrent = std::sqrt(duty) * reflected;
-            supplyCurrent = (reflected + reflected) * duty;
+            power.primaryCurrentRms = std::sqrt(duty) * reflected;
+            power.supplyCurrent = (reflected + reflected) * duty;
             primaryShape = std::sqrt(2.0);
             break;
         case Converter::HalfBridge:
-            rmsCurrent = std::sqrt(duty + duty) * reflected;
-            supplyCurrent = (reflected + reflected) * duty * 0.5;
+            power.primaryCurrentRms = std::sqrt(duty + duty) * reflected;
+            power.supplyCurrent = (reflected + reflected) * duty * 0.5;
             break;
         case Converter::Bridge:
-            rmsCurrent = std::sqrt(duty + duty) * reflected;
-            supplyCurrent = (reflected + reflected) * duty;
+            power.primaryCurrentRms = std::sqrt(duty + duty) * reflected;
+            power.supplyCurrent = (reflected + reflected) * duty;
             break;
     }
-    SetFixed(record.m_strSupplyCurrent, supplyCurrent, 3);
-    const double inputPower = supplyCurrent * op.supplyNom;
+    const double inputPower = power.supplyCurrent * op.supplyNom;
 
-    const double strands = StrandCount(rmsCurrent, in.currentDensity, primary.wireArea);
-    record.m_strPrimaryWire.clear();
-    AppendWireText(record.m_strPrimaryWire, in.wirePrimary, strands);
+    power.primaryStrands =
+        StrandCount(power.primaryCurrentRms, in.currentDensity, windings.wireArea);
+    double copper = in.wirePrimary * in.wirePrimary * constants::kPi * 0.25 * power.primaryStrands *
+                    primary.turns;
+    if (in.converter == Converter::PushPull) copper += copper;
+    for (const Output& output : outputs.each) copper += output.copper;
+    power.windowFill = copper / core.so;
 
-    double copper = in.wirePrimary * in.wirePrimary * kPi * 0.25 * strands * primary.turns;
-    if (op.converter == Converter::PushPull) copper += copper;
-    for (const OutputShare& output : outputs) copper += output.copper;
-    SetFixed(record.m_strWindowFillResult, copper / core.so, 3);
-    record.m_strWindowFillResult += Cp1251<" (расчет)">;
-
-    const double efficiency = loadPower / inputPower;
-    SetFixed(record.m_strEfficiency, efficiency * 100, 2);
+    power.efficiency = loadPower / inputPower;
 
     // Overall (size) power: how much the core could carry at this duty, induction and fill,
     // weighted by the current shape of the loads.
     double shapeSum = 0;
     for (int i = 0; i < kOutputCount; ++i)
-        shapeSum += outputPower[i] * outputs[i].loadShape / loadPower;
-    const double shape = shapeSum * efficiency + primaryShape;
-    const double overall = std::sqrt(duty + duty) *
-                               (in.frequency * primary.inductionNom * core.ae * core.so *
-                                in.currentDensity * in.windowFill / 250) *
-                               kOverallPowerFactor * efficiency / shape -
-                           coreLoss;
-    SetFixed(record.m_strPowerOverall, overall, 1);
+        shapeSum += outputPower[i] * outputs.each[i].loadShape / loadPower;
+    const double shape = shapeSum * power.efficiency + primaryShape;
+    power.overallPower = std::sqrt(duty + duty) *
+                             (in.frequency * primary.inductionNom * core.ae * core.so *
+                              in.currentDensity * in.windowFill / constants::kTurnsFactor) *
+                             constants::kOverallPowerFactor * power.efficiency / shape -
+                         coreLoss;
+    return power;
 }
 
 }  // namespace toroglav::stages

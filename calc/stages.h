@@ -1,6 +1,7 @@
 #pragma once
-// The numbers that pass between the stages of one calculation run. Calculate() fills them in
-// order; each stage reads what the earlier ones left and writes its own result texts.
+// The stages of one calculation run and the numbers that pass between them. Each stage takes what
+// it needs as arguments and returns its own numbers; none reads or writes the record. Calculate()
+// runs them in order and result_texts.cpp turns their numbers into the record's texts.
 //
 // The stages keep the calculation's own order of evaluation, down to forms such as `x + x` for
 // 2x or `a * 0.5 / b * c`: every result must match the last printed digit of designs worked out
@@ -14,10 +15,17 @@
 
 namespace toroglav::stages {
 
-inline constexpr double kPi = 3.141592653589793;
-
-// Every numeric input, converted once at the start of a run.
+// Every option and numeric input, converted once at the start of a run.
 struct Inputs {
+    Converter converter = Converter::HalfBridge;
+    Controller controller = Controller::DutyLimited;
+    SwitchDrop switchDrop = SwitchDrop::RdsOn;
+    std::array<Rectifier, kOutputCount> rectifier{};
+    Stabilization stabilization = Stabilization::On;
+    CoreType coreType = CoreType::Ring;  // an unknown type is calculated as a ring
+    std::int32_t material = 0;           // as stored: an unknown material has no loss data
+    SupplyKind supplyKind = SupplyKind::Dc;
+
     double dimD = 0, dimd = 0, dimh = 0, dimho = 0, dimHs = 0, dimL = 0;
     double inductionMax = 0;  // T
     double frequency = 0;     // kHz
@@ -35,12 +43,10 @@ struct Inputs {
 };
 
 struct OperatingPoint {
-    Converter converter = Converter::HalfBridge;
-    double dutyMax = 0;
-    double duty = 0;     // at nominal supply; stabilization may lower it (output 1)
-    double dutyLow = 0;  // at minimum supply
-    double supplyMin = 0, supplyNom = 0, supplyMax = 0;  // after the mains factor
-    double switchDrop = 0;
+    double dutyMax = 0;   // as entered, or derived from the dead time
+    double deadTime = 0;  // us, as entered, or derived from the maximum duty
+    double supplyMin = 0, supplyNom = 0, supplyMax = 0;  // V, after the mains factor
+    double switchDrop = 0;                               // V
     // The voltages across the primary at minimum, nominal and maximum supply.
     double primaryMin = 0, primaryNom = 0, primaryMax = 0;
 };
@@ -53,36 +59,76 @@ struct CoreGeometry {
 };
 
 struct Primary {
-    double turns = 0;  // as printed (of each half for push-pull)
-    double inductionNom = 0;
+    double exactTurns = 0;  // from the maximum supply and the maximum induction
+    double turns = 0;       // as printed (of each half for push-pull): TurnsAsPrinted(exactTurns)
+    double inductionMin = 0, inductionNom = 0, inductionMax = 0;  // T
+};
+
+// The primary's inductance and the skin effect at the working frequency.
+struct Windings {
     double inductance = 0;  // mH
     double skinDepth = 0;   // mm
-    double wireArea = 0;    // effective area of one strand, mm2
+    double wireArea = 0;    // effective area of one strand of the primary, mm2
     std::array<double, kOutputCount> outWireArea{};
 };
 
-// What each output leaves for the power summary and the window fill.
-struct OutputShare {
-    double voltage = 0;  // nominal output voltage
-    double current = 0;  // doubled for a bipolar output
-    double turns = 0;
-    double loadShape = 1;
-    double copper = 0;  // mm2
+// The duty factor the converter works at. Without stabilization it is the maximum duty; with it,
+// output 1 (the regulated one) fixes it through its whole turns.
+struct WorkingDuty {
+    double nominal = 0;  // at nominal supply
+    double low = 0;      // at minimum supply
 };
-using OutputShares = std::array<OutputShare, kOutputCount>;
 
-Inputs ConvertInputs(DesignRecord& record);
-OperatingPoint ComputeOperatingPoint(DesignRecord& record, const Inputs& in);
-CoreGeometry ComputeCoreGeometry(DesignRecord& record, const Inputs& in);
-Primary ComputePrimaryTurns(DesignRecord& record, const Inputs& in, const OperatingPoint& op,
-                            const CoreGeometry& core);
-void ComputeInductanceAndWireAreas(DesignRecord& record, const Inputs& in, const CoreGeometry& core,
-                                   Primary& primary);
-OutputShares ComputeOutputs(DesignRecord& record, const Inputs& in, OperatingPoint& op,
-                            const Primary& primary);
-void ComputePowerSummary(DesignRecord& record, const Inputs& in, const OperatingPoint& op,
-                         const CoreGeometry& core, const Primary& primary,
-                         const OutputShares& outputs, double coreLoss);
+struct Output {
+    bool inUse = false;  // its voltage is not 0
+    Rectifier rectifier = Rectifier::Unipolar;
+    double voltage = 0;  // nominal output voltage; as entered when not in use
+    double current = 0;  // doubled for a bipolar output
+    double drop = 0;     // V, of the diodes in its path
+    double exactTurns = 0;
+    double turns = 0;               // whole turns (of each half for a centre-tapped winding)
+    bool voltagesAtLimits = false;  // the voltages at minimum and maximum supply are computed
+    double voltageMin = 0, voltageMax = 0;
+    double rmsCurrent = 0;  // A, of the winding
+    double strands = 0;
+    double loadShape = 1;
+    double copper = 0;  // mm2 of the window
+    double currentMin = 0;
+    bool currentMinDefaulted = false;  // no minimum current was entered: a tenth of the current
+    double choke = 0;                  // uH
+};
+
+struct Outputs {
+    std::array<Output, kOutputCount> each;
+    WorkingDuty duty;  // as the outputs leave it
+};
+
+struct PowerSummary {
+    double loadPower = 0;           // W
+    double magnetizingCurrent = 0;  // A
+    double primaryCurrentPeak = 0;  // A
+    double primaryCurrentRms = 0;   // A, of one half for push-pull
+    double supplyCurrent = 0;       // A
+    double primaryStrands = 0;
+    double windowFill = 0;    // copper over window area
+    double efficiency = 0;    // load over input power, without winding loss
+    double overallPower = 0;  // W
+};
+
+Inputs ConvertInputs(const DesignRecord& record);
+OperatingPoint ComputeOperatingPoint(const Inputs& in);
+CoreGeometry ComputeCoreGeometry(const Inputs& in);
+Primary ComputePrimaryTurns(const Inputs& in, const OperatingPoint& op, const CoreGeometry& core);
+Windings ComputeWindings(const Inputs& in, const CoreGeometry& core, const Primary& primary);
+Outputs ComputeOutputs(const Inputs& in, const OperatingPoint& op, const Primary& primary,
+                       const Windings& windings);
+PowerSummary ComputePowerSummary(const Inputs& in, const OperatingPoint& op,
+                                 const CoreGeometry& core, const Primary& primary,
+                                 const Windings& windings, const Outputs& outputs, double coreLoss);
+
+// The primary turns the calculation goes on with: the exact count as its whole-number text reads
+// back (rounded half up at 17 significant digits, as printed), and 0 when the count is not finite.
+double TurnsAsPrinted(double exactTurns);
 
 // Effective area of one strand of diameter `wire`: the whole section, or only the outer ring of
 // one skin depth when the wire is thicker than two skin depths.
@@ -90,8 +136,5 @@ double StrandArea(double wire, double skinDepth);
 
 // Strands needed to carry `current` at `density` with `area` per strand.
 double StrandCount(double current, double density, double area);
-
-// Appends "%.2f x %i" of a wire diameter and its strand count.
-void AppendWireText(Text& out, double diameter, double strands);
 
 }  // namespace toroglav::stages

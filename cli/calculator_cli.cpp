@@ -185,7 +185,7 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
     }
 
     const DesignRecord designAsTyped = record;
-    Calculate(record, [err](std::string_view warning) {
+    CalculateRecord(record, [err](std::string_view warning) {
         std::string line =
             Joined({Cp1251ToUtf8(Cp1251<"Внимание! ">), Cp1251ToUtf8(warning), "\n"});
         std::replace(line.begin(), line.end() - 1, '\n', ' ');

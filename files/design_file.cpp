@@ -6,23 +6,21 @@
 namespace toroglav {
 
 bool WriteDesignRecord(ByteSink& sink, const DesignRecord& record) {
-    return ForEachStoredOption(record,
-                               [&](std::int32_t value) { return WriteOptionItem(sink, value); }) &&
-           ForEachStoredText(record, [&](const Text& text) { return WriteTextItem(sink, text); });
+    for (const StoredItem& item : StoredItems()) {
+        const bool written = item.IsOption() ? WriteOptionItem(sink, item.OptionIn(record))
+                                             : WriteTextItem(sink, item.TextIn(record));
+        if (!written) return false;
+    }
+    return true;
 }
 
 ReadStatus ReadDesignRecord(ByteSource& source, DesignRecord& record) {
-    ReadStatus status = ReadStatus::kOk;
-    const auto readOption = [&](std::int32_t& value) {
-        status = ReadOptionItem(source, value);
-        return status == ReadStatus::kOk;
-    };
-    const auto readText = [&](Text& text) {
-        status = ReadTextItem(source, text);
-        return status == ReadStatus::kOk;
-    };
-    if (ForEachStoredOption(record, readOption)) ForEachStoredText(record, readText);
-    return status;
+    for (const StoredItem& item : StoredItems()) {
+        const ReadStatus status = item.IsOption() ? ReadOptionItem(source, item.OptionIn(record))
+                                                  : ReadTextItem(source, item.TextIn(record));
+        if (status != ReadStatus::kOk) return status;
+    }
+    return ReadStatus::kOk;
 }
 
 }  // namespace toroglav

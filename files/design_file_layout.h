@@ -1,41 +1,36 @@
 #pragma once
-// The order in which a design file holds the record's inputs: twelve option indices, then
-// forty-four texts. The file order is not the record's declared order, and the results and
-// working numbers are never stored.
-//
-// Each function hands the members to `visit` in file order and stops at the first visit that
-// returns false, so one list serves the writer (const record) and the reader.
+// The order in which a design file holds the record's inputs, derived from the record's table of
+// members (RecordFields): every option and input with a file position, a per-output member as
+// five items in a row. Options come first, then texts; results and working numbers are never
+// stored.
+
+#include <span>
 
 #include "calc/design_record.h"
 
 namespace toroglav {
 
-template <typename Record, typename Visit>
-bool ForEachStoredOption(Record& r, Visit&& visit) {
-    return visit(r.m_nConverter) && visit(r.m_nCoreType) && visit(r.m_nMaterial) &&
-           visit(r.m_nController) && visit(r.m_nSupplyKind) && visit(r.m_nStabilization) &&
-           visit(r.m_nRectifier[0]) && visit(r.m_nRectifier[1]) && visit(r.m_nRectifier[2]) &&
-           visit(r.m_nRectifier[3]) && visit(r.m_nRectifier[4]) && visit(r.m_nSwitchDrop);
-}
+// One item of the design file: an option index or a text, or one output's element of either.
+struct StoredItem {
+    std::int32_t DesignRecord::*option = nullptr;
+    std::array<std::int32_t, kOutputCount> DesignRecord::*options = nullptr;
+    Text DesignRecord::*text = nullptr;
+    OutputTexts DesignRecord::*texts = nullptr;
+    int output = 0;  // the element of a per-output member
 
-template <typename Texts, typename Visit>
-bool ForEachOutput(Texts& texts, Visit& visit) {
-    for (auto& text : texts)
-        if (!visit(text)) return false;
-    return true;
-}
+    bool IsOption() const { return option || options; }
 
-template <typename Record, typename Visit>
-bool ForEachStoredText(Record& r, Visit&& visit) {
-    return visit(r.m_strDimD) && visit(r.m_strDimd) && visit(r.m_strDimh) && visit(r.m_strDimho) &&
-           visit(r.m_strDimHs) && visit(r.m_strDimL) && visit(r.m_strPermeability) &&
-           visit(r.m_strInductionMax) && visit(r.m_strFrequency) && visit(r.m_strDutyMax) &&
-           visit(r.m_strDeadTime) && visit(r.m_strCurrentDensity) && visit(r.m_strWindowFill) &&
-           visit(r.m_strSupplyMin) && visit(r.m_strSupplyNom) && visit(r.m_strSupplyMax) &&
-           ForEachOutput(r.m_strOutVoltage, visit) && visit(r.m_strUsat) && visit(r.m_strRdsOn) &&
-           ForEachOutput(r.m_strOutCurrent, visit) && ForEachOutput(r.m_strOutCurrentMin, visit) &&
-           ForEachOutput(r.m_strDiodeDrop, visit) && visit(r.m_strWirePrimary) &&
-           ForEachOutput(r.m_strWireOut, visit);
-}
+    template <class Record>
+    auto& OptionIn(Record& r) const {
+        return option ? r.*option : (r.*options)[output];
+    }
+    template <class Record>
+    auto& TextIn(Record& r) const {
+        return text ? r.*text : (r.*texts)[output];
+    }
+};
+
+// Every item in file order.
+std::span<const StoredItem> StoredItems();
 
 }  // namespace toroglav

@@ -34,7 +34,7 @@ int main() {
                             &record.m_strDimho, &record.m_strDimHs, &record.m_strDimL})
             *field = NextField(line, pos);
         const stages::Inputs in = stages::ConvertInputs(record);
-        const stages::CoreGeometry core = stages::ComputeCoreGeometry(record, in);
+        const stages::CoreGeometry core = stages::ComputeCoreGeometry(in);
         std::cout << FormatShortest(core.ae) << '\t' << FormatShortest(core.so) << '\t'
                   << FormatShortest(core.le) << '\t' << FormatShortest(core.ve) << '\n';
     }

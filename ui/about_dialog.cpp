@@ -27,7 +27,7 @@ CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner) {
     const DialogUnits units(fontMetrics());
     auto* texts = new QVBoxLayout;
     texts->addWidget(CentredLabel(u"Тороглав"_s, this));
-    texts->addWidget(CentredLabel(u" Версия 2.6.0.0"_s, this));
+    texts->addWidget(CentredLabel(u" Версия "_s + QLatin1StringView(TOROGLAV_VERSION), this));
     texts->addSpacing(units.y(5));
     texts->addWidget(CentredLabel(u"14 июня 2010"_s, this));
 

@@ -4,6 +4,7 @@
 // in group order, so a button's position in its list is the option value it stands for.
 
 #include <array>
+#include <string_view>
 
 #include "calc/design_record.h"
 
@@ -104,5 +105,72 @@ inline constexpr int kLabelDimL = 1106;
 inline constexpr std::array kDimensionLabels = {kLabelDimD,  kLabelDimd,  kLabelDimh,
                                                 kLabelDimho, kLabelDimHs, kLabelDimL};
 inline constexpr int kChokeHeading = 1119;
+
+// The control of each member the window shows, by the member's name in RecordFields(): its edit
+// or result field, or for an option any button of its radio group; a per-output member has one
+// control per output. The data exchange goes through the record's members and finds their
+// controls here.
+struct MemberControls {
+    std::string_view member;
+    PerOutput ids;  // ids[0] alone for a member that is not per output
+};
+inline constexpr MemberControls kMemberControls[] = {
+    {"m_nConverter", {kConverter[0]}},
+    {"m_nController", {kController[0]}},
+    {"m_nSwitchDrop", {kSwitchDrop[0]}},
+    {"m_nRectifier",
+     {kRectifier[0][0], kRectifier[1][0], kRectifier[2][0], kRectifier[3][0], kRectifier[4][0]}},
+    {"m_nStabilization", {kStabilization[0]}},
+    {"m_nCoreType", {kCoreType[0]}},
+    {"m_nMaterial", {kMaterial[0]}},
+    {"m_nSupplyKind", {kSupplyKind[0]}},
+    {"m_strDimD", {kDimD}},
+    {"m_strDimd", {kDimd}},
+    {"m_strDimh", {kDimh}},
+    {"m_strDimho", {kDimho}},
+    {"m_strDimHs", {kDimHs}},
+    {"m_strDimL", {kDimL}},
+    {"m_strInductionMax", {kInductionMax}},
+    {"m_strFrequency", {kFrequency}},
+    {"m_strInductionRange", {kInductionRange}},
+    {"m_strPermeability", {kPermeability}},
+    {"m_strUsat", {kUsat}},
+    {"m_strCurrentDensity", {kCurrentDensity}},
+    {"m_strWindowFill", {kWindowFill}},
+    {"m_strWindowFillResult", {kWindowFillResult}},
+    {"m_strDutyMax", {kDutyMax}},
+    {"m_strSupplyMin", {kSupplyMin}},
+    {"m_strSupplyNom", {kSupplyNom}},
+    {"m_strSupplyMax", {kSupplyMax}},
+    {"m_strOutVoltage", kOutVoltage},
+    {"m_strOutCurrent", kOutCurrent},
+    {"m_strOutCurrentMin", kOutCurrentMin},
+    {"m_strWirePrimary", {kWirePrimary}},
+    {"m_strWireOut", kWireOut},
+    {"m_strPrimaryTurns", {kPrimaryTurns}},
+    {"m_strInductance", {kInductance}},
+    {"m_strPrimaryWire", {kPrimaryWire}},
+    {"m_strOutTurns", kOutTurns},
+    {"m_strOutWire", kOutWire},
+    {"m_strAe", {kAe}},
+    {"m_strSo", {kSo}},
+    {"m_strPowerLoad", {kPowerLoad}},
+    {"m_strPowerOverall", {kPowerOverall}},
+    {"m_strMagnetizingCurrent", {kMagnetizingCurrent}},
+    {"m_strPrimaryCurrentPeak", {kPrimaryCurrentPeak}},
+    {"m_strSupplyCurrent", {kSupplyCurrent}},
+    {"m_strOutVmin", kOutVmin},
+    {"m_strOutVnom", kOutVnom},
+    {"m_strOutVmax", kOutVmax},
+    {"m_strDiodeDrop", kDiodeDrop},
+    {"m_strDeadTime", {kDeadTime}},
+    {"m_strRdsOn", {kRdsOn}},
+    {"m_strSkinDiameter", {kSkinDiameter}},
+    {"m_strInductanceUnit", {kInductanceUnit}},
+    {"m_strCoreLoss", {kCoreLoss}},
+    {"m_strChoke", kChoke},
+    {"m_strOverheat", {kOverheat}},
+    {"m_strEfficiency", {kEfficiency}},
+};
 
 }  // namespace toroglav::ui::ids

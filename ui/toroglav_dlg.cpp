@@ -156,7 +156,7 @@ void CToroglavDlg::UpdateData(bool take) {
 
 void CToroglavDlg::OnCalculate() {
     UpdateData(true);
-    Calculate(m_record, [this](std::string_view warning) {
+    CalculateRecord(m_record, [this](std::string_view warning) {
         m_messages->ShowWarning(this, QStringFromCp1251(warning));
     });
     UpdateData(false);

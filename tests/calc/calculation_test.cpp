@@ -9,6 +9,8 @@
 
 #include "calc/core_loss.h"
 #include "calc/cp1251.h"
+#include "calc/number_text.h"
+#include "calc/result_format.h"
 #include "calc/stages.h"
 
 namespace toroglav {
@@ -26,7 +28,7 @@ struct CalculatedRun {
 CalculatedRun Calculated(const std::function<void(DesignRecord&)>& edit = {}) {
     CalculatedRun run;
     if (edit) edit(run.record);
-    Calculate(run.record, [&](std::string_view w) { run.warnings.emplace_back(w); });
+    CalculateRecord(run.record, [&](std::string_view w) { run.warnings.emplace_back(w); });
     return run;
 }
 
@@ -81,7 +83,7 @@ TEST(DefaultDesign, InputsShowPointsAndDerivedValues) {
 TEST(DefaultDesign, SecondRunGivesTheSameRecord) {
     CalculatedRun run = Calculated();
     const DesignRecord first = run.record;
-    Calculate(run.record, {});
+    CalculateRecord(run.record, {});
     EXPECT_EQ(run.record, first);
 }
 
@@ -90,8 +92,7 @@ TEST(DefaultDesign, SecondRunGivesTheSameRecord) {
 TEST(OperatingPoint, DeadTimeControllerDerivesDuty) {
     DesignRecord r;
     r.m_nController = 1;
-    const stages::Inputs in = stages::ConvertInputs(r);
-    const stages::OperatingPoint op = stages::ComputeOperatingPoint(r, in);
+    const stages::OperatingPoint op = CalculateRecord(r, {}).operatingPoint;
     EXPECT_DOUBLE_EQ(op.dutyMax, 0.4616);
     EXPECT_EQ(r.m_strDutyMax, "0,462");
     EXPECT_EQ(r.m_strDeadTime, "1.2");  // the input stays as typed, with a point
@@ -100,7 +101,7 @@ TEST(OperatingPoint, DeadTimeControllerDerivesDuty) {
 TEST(OperatingPoint, MainsSupplyIsRectified) {
     DesignRecord r;
     r.m_nSupplyKind = 1;
-    const stages::OperatingPoint op = stages::ComputeOperatingPoint(r, stages::ConvertInputs(r));
+    const stages::OperatingPoint op = Calculate(r).operatingPoint;
     EXPECT_DOUBLE_EQ(op.supplyMin, 354.64);
     EXPECT_DOUBLE_EQ(op.supplyNom, 409.2);
     EXPECT_DOUBLE_EQ(op.supplyMax, 463.76);
@@ -120,7 +121,7 @@ TEST_P(SwitchDropTest, GivesPrimaryVoltage) {
     DesignRecord r;
     r.m_nConverter = GetParam().converter;
     r.m_nSwitchDrop = GetParam().switchDrop;
-    const stages::OperatingPoint op = stages::ComputeOperatingPoint(r, stages::ConvertInputs(r));
+    const stages::OperatingPoint op = CalculateRecord(r, {}).operatingPoint;
     EXPECT_NEAR(op.primaryNom, GetParam().primaryNom, 1e-9);
     EXPECT_EQ(r.m_strUsat, GetParam().usatText);
 }
@@ -167,6 +168,14 @@ TEST(Primary, TurnsRoundHalfUpAndCarryOnAsPrinted) {
     EXPECT_EQ(r.m_strPrimaryTurns, "13 (12,50)");
     // The induction range is worked out with 13 turns: 200/32/13/500*250 = 0.2404
     EXPECT_EQ(r.m_strInductionRange.substr(r.m_strInductionRange.rfind(' ') + 1), "0,240");
+}
+
+// The turns go on as their text reads back, for every kind of count the text can show.
+TEST(Primary, TurnsAsPrintedReadBackTheirText) {
+    for (const double turns :
+         std::initializer_list<double>{12.5, -2.5, 80.49999999999999, 0.49999999999999994,
+                                       1e6 + 0.5, 9007199254740993.0, 1e300, -0.3, INFINITY, NAN})
+        EXPECT_EQ(stages::TurnsAsPrinted(turns), ParseNumberText(FormatFixed(turns, 0))) << turns;
 }
 
 struct InductanceCase {
@@ -340,7 +349,7 @@ TEST(Secondaries, EarlierResultsAreClearedEachRun) {
     CalculatedRun run = Calculated([](DesignRecord& d) { d.m_strOutVoltage[1] = "5"; });
     EXPECT_NE(run.record.m_strOutTurns[1], "");
     run.record.m_strOutVoltage[1] = "";
-    Calculate(run.record, {});
+    CalculateRecord(run.record, {});
     EXPECT_EQ(run.record.m_strOutTurns[1], "");
     EXPECT_EQ(run.record.m_strChoke[1], "");
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/core_loss.h"
+
 namespace toroglav {
 namespace {
 
@@ -56,25 +58,24 @@ TEST(CoreAdviser, NothingKeptSaysWhatFailedMostOften) {
     EXPECT_EQ(advice.MostFailed(), AdviceCriterion::Overheat);
 }
 
-struct BandCase {
-    const char* band;
+struct RiseCase {
+    double density;  // mW/cm3
     double maxRise;
     bool within;
 };
 
-class BandLimitTest : public testing::TestWithParam<BandCase> {};
+class RiseLimitTest : public testing::TestWithParam<RiseCase> {};
 
-TEST_P(BandLimitTest, AtOrBelowTheLimit) {
-    EXPECT_EQ(BandWithin(GetParam().band, GetParam().maxRise), GetParam().within)
-        << GetParam().band;
+TEST_P(RiseLimitTest, BandTopAtOrBelowTheLimit) {
+    EXPECT_EQ(RiseWithin(OverheatFor(GetParam().density), GetParam().maxRise), GetParam().within)
+        << GetParam().density;
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, BandLimitTest,
-                         testing::Values(BandCase{"35 - 40", 40, true},
-                                         BandCase{"40 - 45", 40, false}, BandCase{"< 25", 25, true},
-                                         BandCase{"< 25", 24.9, false},
-                                         BandCase{"> 55", 1000, false},
-                                         BandCase{"?  ", 1000, false}));
+INSTANTIATE_TEST_SUITE_P(Edges, RiseLimitTest,
+                         testing::Values(RiseCase{300, 40, true},  // 35 - 40
+                                         RiseCase{320, 40, false}, RiseCase{100, 25, true},
+                                         RiseCase{100, 24.9, false}, RiseCase{400, 1000, false},
+                                         RiseCase{0, 1000, false}));
 
 TEST(CoreAdviser, FamiliesByNameAndByCoreType) {
     EXPECT_EQ(AdviceFamilyNamed("etd"), AdviceFamily::Etd);

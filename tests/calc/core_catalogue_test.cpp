@@ -151,7 +151,7 @@ TEST(CoreCatalogue, EveryEntryIsARealCoreToTheCalculation) {
         DesignRecord record;
         ApplyCore(entry, record);
         const stages::CoreGeometry core =
-            stages::ComputeCoreGeometry(record, stages::ConvertInputs(record));
+            stages::ComputeCoreGeometry(stages::ConvertInputs(record));
         EXPECT_GT(core.ae, 0) << entry.name;
         EXPECT_GT(core.so, 0) << entry.name;
         EXPECT_GT(core.le, 0) << entry.name;

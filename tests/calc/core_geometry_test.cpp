@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/stages.h"
+#include "calc/calculation.h"
 
 namespace toroglav {
 namespace {
@@ -26,8 +26,7 @@ TEST_P(CoreGeometryTest, GivesAreasPathAndVolume) {
     record.m_strDimho = c.dims[3];
     record.m_strDimHs = c.dims[4];
     record.m_strDimL = c.dims[5];
-    const stages::Inputs in = stages::ConvertInputs(record);
-    const stages::CoreGeometry core = stages::ComputeCoreGeometry(record, in);
+    const stages::CoreGeometry core = CalculateRecord(record, {}).core;
     EXPECT_DOUBLE_EQ(core.ae, c.ae);
     EXPECT_DOUBLE_EQ(core.so, c.so);
     EXPECT_DOUBLE_EQ(core.le, c.le);

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "calc/option_values.h"
+#include "calc/result_format.h"
+#include "calc/result_texts.h"
 
 namespace toroglav {
 namespace {
@@ -25,31 +27,24 @@ struct LossCase {
 
 class CoreLossTest : public testing::TestWithParam<LossCase> {};
 
-// The calculation's step on a record with a 10 cm3 core.
+// A 10 cm3 core; the texts as the calculation writes them.
 TEST_P(CoreLossTest, InterpolatesTheTablesAndWarns) {
     const LossCase& c = GetParam();
-    DesignRecord record;
-    record.m_nMaterial = c.material;
-    record.m_dInduction = c.induction;
-    record.m_dFrequency = c.frequency;
-    record.m_dCoreVolume = 10.0;
-    record.m_strOverheat = "previous";
-    std::vector<std::string> warnings;
-    ComputeCoreLoss(record, [&](std::string_view w) { warnings.emplace_back(w); });
+    const CoreLoss loss = EstimateCoreLoss(c.material, c.induction, c.frequency, 10.0);
 
-    EXPECT_NEAR(*record.m_dLossDensity, c.density, c.density * 1e-4);
-    EXPECT_DOUBLE_EQ(*record.m_dCoreLoss, *record.m_dLossDensity / 1000 * 10);
-    EXPECT_EQ(record.m_strCoreLoss, c.lossText);
-    EXPECT_EQ(record.m_strOverheat, c.band);
+    EXPECT_NEAR(loss.density, c.density, c.density * 1e-4);
+    EXPECT_DOUBLE_EQ(loss.loss, loss.density / 1000 * 10);
+    EXPECT_EQ(loss.hasData ? FormatFixed(loss.loss, 2) : std::string(kNoLossDataText), c.lossText);
+    EXPECT_EQ(OverheatText(loss.overheat), c.band);
     switch (c.warning) {
         case kNone:
-            EXPECT_TRUE(warnings.empty());
+            EXPECT_TRUE(loss.warning.empty());
             break;
         case kOverheat:
-            EXPECT_EQ(warnings, std::vector<std::string>{std::string(kOverheatWarning)});
+            EXPECT_EQ(loss.warning, kOverheatWarning);
             break;
         case kNoData:
-            EXPECT_EQ(warnings, std::vector<std::string>{std::string(kNoLossDataWarning)});
+            EXPECT_EQ(loss.warning, kNoLossDataWarning);
             break;
     }
 }
@@ -99,7 +94,7 @@ struct BandCase {
 class OverheatBandTest : public testing::TestWithParam<BandCase> {};
 
 TEST_P(OverheatBandTest, MapsSpecificLossToBand) {
-    EXPECT_EQ(OverheatBand(GetParam().density), GetParam().band) << GetParam().density;
+    EXPECT_EQ(OverheatText(OverheatFor(GetParam().density)), GetParam().band) << GetParam().density;
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, OverheatBandTest,

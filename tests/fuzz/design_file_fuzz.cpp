@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DesignRecord record;
     MemorySource file(std::string_view(reinterpret_cast<const char*>(data), size));
     ReadDesignRecord(file, record);
-    Calculate(record, [](std::string_view) {});
+    CalculateRecord(record, [](std::string_view) {});
     ComposeTextReport(record);
     fuzz::CheckListing(cli::ListRecord(record), record);
 

@@ -86,7 +86,8 @@ private slots:
         const Seen seen = OpenFromMenu(window, ids::kAbout);
         QCOMPARE(seen.title, u"О програме"_s);
         QCOMPARE(seen.labels,
-                 (QStringList{u"Тороглав"_s, u" Версия 2.6.0.0"_s, u"14 июня 2010"_s}));
+                 (QStringList{u"Тороглав"_s, u" Версия "_s + QLatin1StringView(TOROGLAV_VERSION),
+                              u"14 июня 2010"_s}));
         QCOMPARE(seen.buttons, QStringList{u"OK (default)"_s});
         QCOMPARE(seen.pictures.size(), 1);
         QVERIFY(seen.modalOverMain);

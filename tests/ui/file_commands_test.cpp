@@ -25,7 +25,7 @@ const QString kStateFile = u"Тороглав.ini"_s;
 const QString kEndOfFile = u"An attempt was made to access an unnamed file past its end."_s;
 
 DesignRecord Calculated(DesignRecord record) {
-    Calculate(record, [](std::string_view) {});
+    CalculateRecord(record, [](std::string_view) {});
     return record;
 }
 

@@ -1,0 +1,57 @@
+#pragma once
+// The calculation's constants, each with its unit and where it comes from.
+//
+// The design's own units are those of its fields: mm, mm2, cm3, kHz, T, V, A, us, mW/cm3. Where
+// a formula mixes them, the factor that makes the units agree is named here rather than typed
+// into the formula.
+
+#include <numbers>
+
+namespace toroglav::constants {
+
+inline constexpr double kPi = std::numbers::pi;
+
+// Magnetic constant mu0 = 4 pi 1e-7 H/m. With Ae in mm2 and le in mm, mu0 * N^2 * Ae / le comes
+// out in mH, since mm2 / mm = 1e-3 m and H * 1e-3 = mH.
+inline constexpr double kMu0HenryPerMetre = 1.2566370614359173e-06;
+
+// Primary turns N = U / (4 f B Ae) with f in kHz and Ae in mm2: 1 / (4 * 1e3 * 1e-6) = 250.
+inline constexpr double kTurnsFactor = 250;
+
+// Skin depth in copper at 1 kHz, mm; the depth at f kHz is this over the square root of f.
+inline constexpr double kSkinDepthAt1kHzMm = 2.0871;
+
+// Rectified mains to the DC voltage the calculation works with: the reservoir capacitor never
+// charges to the peak, so the factor is a practical one, not the square root of 2.
+inline constexpr double kMainsToDc = 1.364;
+
+// A fixed factor of the overall (size) power formula: what the windings' insulation and the
+// rectifiers take from the ideal figure.
+inline constexpr double kOverallPowerFactor = 0.984;
+
+// Below this inductance (mH) the primary's inductance is shown in microhenries.
+inline constexpr double kMillihenryShownFromMh = 0.1;
+
+// The ferrites' loss tables (mW/cm3) are sampled on doubling grids: inductions 0.05, 0.1, 0.2,
+// 0.4 T and frequencies 25, 50, 100, 200, 400 kHz. A working point is placed on the grid by
+// dividing by a value just below the first grid line, so a value exactly on a line selects the
+// cell that starts there.
+inline constexpr double kLossGridFirstInductionT = 0.05;
+inline constexpr double kLossGridFirstFrequencyKHz = 25;
+inline constexpr double kLossGridInductionJustBelowT = 0.049999999999999;
+inline constexpr double kLossGridFrequencyJustBelowKHz = 24.999999999999;
+
+// Expected overheating of the core in free air by its specific loss (mW/cm3): the rise band
+// starts at these loss densities. They are the program's empirical figures for ferrite cores
+// of the sizes it is used with; above kOverheat50K the core heats by more than 50 K, which
+// raises a warning.
+inline constexpr double kOverheat25K = 235;
+inline constexpr double kOverheat30K = 270;
+inline constexpr double kOverheat35K = 300;
+inline constexpr double kOverheat40K = 320;
+inline constexpr double kOverheat45K = 338;
+inline constexpr double kOverheat50K = 360;
+// Strictly above this density the band is "more than 55 K"; at it, still 50 to 55 K.
+inline constexpr double kOverheat55K = 387;
+
+}  // namespace toroglav::constants
