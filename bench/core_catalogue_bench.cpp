@@ -3,6 +3,8 @@
 // core of the catalogue, which the adviser window runs whenever its family changes.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "calc/core_adviser.h"
 #include "calc/core_catalogue.h"
 
@@ -17,6 +19,13 @@ void BM_ClosestCores(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(toroglav::ClosestCores("ETD 40"));
 }
 BENCHMARK(BM_ClosestCores);
+
+// A name pasted by mistake, far longer than any in the catalogue.
+void BM_ClosestCoresToAVeryLongName(benchmark::State& state) {
+    const std::string name(100000, 'e');
+    for (auto _ : state) benchmark::DoNotOptimize(toroglav::ClosestCores(name));
+}
+BENCHMARK(BM_ClosestCoresToAVeryLongName)->Unit(benchmark::kMillisecond);
 
 void BM_CoresMatching(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(toroglav::CoresMatching("R 25"));

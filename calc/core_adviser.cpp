@@ -1,6 +1,8 @@
 #include "calc/core_adviser.h"
 
 #include <algorithm>
+#include <cctype>
+#include <utility>
 
 #include "calc/calculation.h"
 #include "calc/option_values.h"
@@ -18,10 +20,17 @@ bool FillWithin(double fill, double entered) {
 }  // namespace
 
 std::optional<AdviceFamily> AdviceFamilyNamed(std::string_view name) {
-    if (name == "ring") return AdviceFamily::Ring;
-    if (name == "e") return AdviceFamily::E;
-    if (name == "etd") return AdviceFamily::Etd;
-    if (name == "all") return AdviceFamily::All;
+    constexpr std::pair<std::string_view, AdviceFamily> kWords[] = {
+        {"ring", AdviceFamily::Ring},
+        {"e", AdviceFamily::E},
+        {"etd", AdviceFamily::Etd},
+        {"all", AdviceFamily::All},
+    };
+    const auto sameLetters = [](char typed, char word) {
+        return std::tolower(static_cast<unsigned char>(typed)) == word;
+    };
+    for (const auto& [word, family] : kWords)
+        if (std::ranges::equal(name, word, sameLetters)) return family;
     return std::nullopt;
 }
 

@@ -16,7 +16,7 @@ namespace toroglav {
 
 enum class AdviceFamily { Ring, E, Etd, All };  // Etd: ETD, ER and EC, the round centre legs
 
-// "ring", "e", "etd" or "all"; nothing for any other word.
+// "ring", "e", "etd" or "all" in any letter case; nothing for any other word.
 std::optional<AdviceFamily> AdviceFamilyNamed(std::string_view name);
 // The family of a core type: rings, E cores, round centre legs; every core for any other type.
 AdviceFamily AdviceFamilyOf(std::int32_t coreType);

@@ -18,6 +18,19 @@ constexpr CatalogueCore kCores[] = {
 static_assert(std::ranges::is_sorted(kCores, {}, &CatalogueCore::family),
               "the entries of each family stand together");
 
+// No name or alias comes near the length of a compared name.
+constexpr bool NamesAreShort() {
+    for (const CatalogueCore& core : kCores)
+        for (const std::string_view names : {core.name, core.aliases}) {
+            std::size_t length = 0;  // of the name at hand, aliases being separated by '|'
+            for (const char c : names)
+                if (length = c == '|' ? 0 : length + 1; 2 * length >= kComparedNameLength)
+                    return false;
+        }
+    return true;
+}
+static_assert(NamesAreShort(), "every catalogue name is less than half a compared name long");
+
 constexpr std::array kDimensionFields = {&DesignRecord::m_strDimD,  &DesignRecord::m_strDimd,
                                          &DesignRecord::m_strDimh,  &DesignRecord::m_strDimho,
                                          &DesignRecord::m_strDimHs, &DesignRecord::m_strDimL};
@@ -126,6 +139,14 @@ const NameIndex& Index() {
     return index;
 }
 
+// The form of a typed name that is compared with the catalogue's: normalised, and cut to its
+// first characters, which bounds the work for a name of any length.
+std::string ComparedName(std::string_view utf8) {
+    std::string key = NormalisedName(utf8);
+    key.resize(std::min(key.size(), kComparedNameLength));
+    return key;
+}
+
 // Insertions, deletions and replacements that turn `a` into `b`.
 std::size_t EditDistance(std::string_view a, std::string_view b) {
     std::vector<std::size_t> row(b.size() + 1);
@@ -192,8 +213,12 @@ const CatalogueCore* FindCore(std::string_view name) {
     return found != sorted.end() && found->first == key ? &kCores[found->second] : nullptr;
 }
 
+std::size_t NameDistance(std::string_view typed, std::string_view name) {
+    return EditDistance(ComparedName(typed), NormalisedName(name));
+}
+
 std::vector<const CatalogueCore*> ClosestCores(std::string_view name, std::size_t count) {
-    const std::string key = NormalisedName(name);
+    const std::string key = ComparedName(name);
     const NameIndex& index = Index();
     std::vector<std::pair<std::size_t, std::size_t>> ranked;  // distance, entry position
     ranked.reserve(index.keysOfEntry.size());

@@ -43,6 +43,15 @@ std::span<const CatalogueCore> CatalogueCores(CoreFamily family);
 // The entry with the UTF-8 name `name` as its name or one of its aliases, or nullptr.
 const CatalogueCore* FindCore(std::string_view name);
 
+// Of a typed name only this many first characters (in the form names are found by) are compared
+// with catalogue names, which are all less than half as long: what a name holds beyond them
+// cannot make it one, and comparing it would only take time.
+inline constexpr std::size_t kComparedNameLength = 64;
+
+// The typing changes (a character inserted, deleted or replaced) that turn the typed name into
+// the catalogue name `name`, both in the form names are found by.
+std::size_t NameDistance(std::string_view typed, std::string_view name);
+
 // The `count` entries whose name or alias needs the fewest typing changes to become `name`,
 // closest first: what the user may have meant by an unknown name.
 std::vector<const CatalogueCore*> ClosestCores(std::string_view name, std::size_t count = 5);

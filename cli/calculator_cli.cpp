@@ -65,8 +65,14 @@ int PrintOutput(std::FILE* out, std::FILE* err, std::string_view text) {
     return kExitFileError;
 }
 
+// An error on one line of its own: what it repeats of the user's text (a name, a file, an
+// argument) cannot move the cursor or forge another line.
+void PrintError(std::FILE* err, std::string_view message) {
+    Print(err, Joined({"toroglav-calc: ", EscapedUtf8(message), "\n"}));
+}
+
 int UsageError(std::FILE* err, const std::string& message) {
-    Print(err, Joined({"toroglav-calc: ", message, "\n"}));
+    PrintError(err, message);
     Print(err, kUsage);
     return kExitUsage;
 }
@@ -104,7 +110,7 @@ std::string UnknownCoreMessage(std::string_view name) {
 // Writes one of the requested files; false after printing why it failed.
 bool WriteOutputFile(std::FILE* err, const std::string& name, const FileWriteResult& result) {
     if (result.ok) return true;
-    Print(err, Joined({"toroglav-calc: cannot write ", name, ": ", result.error, "\n"}));
+    PrintError(err, Joined({"cannot write ", name, ": ", result.error}));
     return false;
 }
 }  // namespace
@@ -158,6 +164,12 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
         }
     }
 
+    // The second write would silently replace the first.
+    if (request.saveFile && request.reportFile &&
+        SameFileWritten(*request.saveFile, *request.reportFile))
+        return UsageError(
+            err, Joined({"'--save' and '--report' both write '", *request.reportFile, "'"}));
+
     DesignRecord record;
     if (request.designFile) {
         const bool standardInput = *request.designFile == kStandardInput;
@@ -166,12 +178,11 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
                                       ? LoadDesignStream(in, record)
                                       : LoadDesignFile(std::filesystem::path(name), record);
         if (!loaded.opened) {
-            Print(err, Joined({"toroglav-calc: cannot open ", name, ": ", loaded.openError, "\n"}));
+            PrintError(err, Joined({"cannot open ", name, ": ", loaded.openError}));
             return kExitFileError;
         }
         if (!loaded.Loaded()) {
-            Print(err, Joined({"toroglav-calc: ", name, ": ", ReadErrorMessage(loaded.read, name),
-                               "\n"}));
+            PrintError(err, Joined({name, ": ", ReadErrorMessage(loaded.read, name)}));
             return kExitFileError;
         }
     }

@@ -8,32 +8,47 @@
 namespace toroglav::cli {
 
 namespace {
+// A byte written as its escape: a backslash doubled, \n, \r, \t, or \xHH.
+void AppendEscape(std::string& out, unsigned char byte) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    switch (byte) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+    }
+}
+
+bool IsControl(char32_t code) {
+    return code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0);
+}
+
 void AppendValue(std::string& out, std::int32_t option) {
     out += std::to_string(option);
 }
-// A text on one line whatever it holds: a backslash doubled, a control character escaped (the
+// A text on one line whatever it holds: a backslash and each control character escaped (the
 // C0 controls, DEL, and 0x98, which stands for the C1 control U+0098), the rest in UTF-8.
 void AppendValue(std::string& out, const Text& text) {
-    constexpr char kHex[] = "0123456789ABCDEF";
     Text escaped;
     escaped.reserve(text.size());
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            escaped += "\\\\";
-        } else if (c == '\n') {
-            escaped += "\\n";
-        } else if (c == '\r') {
-            escaped += "\\r";
-        } else if (c == '\t') {
-            escaped += "\\t";
-        } else if (byte < 0x20 || byte == 0x7F || byte == 0x98) {
-            escaped += "\\x";
-            escaped += kHex[byte >> 4];
-            escaped += kHex[byte & 0xF];
-        } else {
+        if (c == '\\' || IsControl(Cp1251ToUnicode(byte)))
+            AppendEscape(escaped, byte);
+        else
             escaped += c;
-        }
     }
     out += Cp1251ToUtf8(escaped);  // the escapes are ASCII, the same in both code pages
 }
@@ -72,6 +87,23 @@ std::string ListRecord(const DesignRecord& record) {
                 }
             },
             field.member);
+    }
+    return out;
+}
+
+std::string EscapedUtf8(std::string_view text) {
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD itself
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const char32_t code = NextUtf8CodePoint(text, pos);
+        const std::string_view bytes = text.substr(start, pos - start);
+        const bool malformed = code == 0xFFFD && bytes != kReplacement;
+        if (code == '\\' || IsControl(code) || malformed)
+            for (const char c : bytes) AppendEscape(out, static_cast<unsigned char>(c));
+        else
+            out += bytes;
     }
     return out;
 }

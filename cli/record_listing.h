@@ -6,11 +6,17 @@
 // forge another member's.
 
 #include <string>
+#include <string_view>
 
 #include "calc/design_record.h"
 
 namespace toroglav::cli {
 
 std::string ListRecord(const DesignRecord& record);
+
+// Text from the user (an argument, a file name) for a message on one line, escaped the same way:
+// a backslash, each control character (C0, DEL, C1) and each byte that is not part of UTF-8 as
+// its escape, byte by byte; the rest as it is.
+std::string EscapedUtf8(std::string_view text);
 
 }  // namespace toroglav::cli

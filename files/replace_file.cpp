@@ -21,6 +21,7 @@ struct FileCloser {
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 constexpr std::string_view kNoReader = "a named pipe that nobody reads";
+constexpr int kMaxLinks = 40;  // as many as the kernel follows in one path
 
 FileWriteResult Failure(int error) {
     return {.ok = false, .error = std::strerror(error != 0 ? error : EIO)};
@@ -66,23 +67,43 @@ FileWriteResult WriteInPlace(const fs::path& target, const std::function<bool(By
     return error == 0 ? FileWriteResult{.ok = true, .error = {}} : Failure(error);
 }
 
+// The file that writing `path` reaches: the end of its chain of symbolic links, a relative link
+// read from the link's own folder. The end need not exist yet. Returns 0, or the errno of a chain
+// that loops or cannot be read.
+int FollowLinks(fs::path& path) {
+    for (int links = 0;; ++links) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0) return errno == ENOENT ? 0 : errno;
+        if (!S_ISLNK(status.st_mode)) return 0;
+        if (links == kMaxLinks) return ELOOP;
+        std::error_code error;
+        const fs::path next = fs::read_symlink(path, error);
+        if (error) return error.value();
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+}
+
+fs::path FolderOf(const fs::path& path) {
+    return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
 }  // namespace
 
 FileWriteResult ReplaceFile(const fs::path& requested,
                             const std::function<bool(ByteSink&)>& write) {
-    // A link is followed, so the file it points to is replaced and the link stays.
-    std::error_code ignored;
-    fs::path target = fs::canonical(requested, ignored);
-    if (target.empty()) target = requested;
+    // A link is followed, so the file it ends at is replaced (or made) and the link stays.
+    fs::path target = requested;
+    if (const int error = FollowLinks(target); error != 0) return Failure(error);
 
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) return Failure(EISDIR);
     if (exists && !S_ISREG(existing.st_mode)) return WriteInPlace(target, write);
+    // Renaming needs only the folder's permission, so the right to write the file itself is
+    // checked, for the real user.
+    if (exists && ::access(target.c_str(), W_OK) != 0) return Failure(errno);
 
-    fs::path folder = target.parent_path();
-    if (folder.empty()) folder = ".";
-    std::string temporary = (folder / ".toroglav-XXXXXX").string();
+    std::string temporary = (FolderOf(target) / ".toroglav-XXXXXX").string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) return Failure(errno);
     FilePtr file(::fdopen(descriptor, "wb"));
@@ -101,6 +122,17 @@ FileWriteResult ReplaceFile(const fs::path& requested,
         return Failure(error);
     }
     return {.ok = true, .error = {}};
+}
+
+bool SameFileWritten(const fs::path& a, const fs::path& b) {
+    fs::path endA = a;
+    fs::path endB = b;
+    if (FollowLinks(endA) != 0 || FollowLinks(endB) != 0) return false;  // writing it fails anyway
+    std::error_code missing;
+    if (fs::equivalent(endA, endB, missing)) return true;
+    if (!missing) return false;  // one of them is there, the other is not
+    return endA.filename() == endB.filename() &&
+           fs::equivalent(FolderOf(endA), FolderOf(endB), missing);
 }
 
 }  // namespace toroglav

@@ -78,8 +78,9 @@ INSTANTIATE_TEST_SUITE_P(Edges, RiseLimitTest,
                                          RiseCase{0, 1000, false}));
 
 TEST(CoreAdviser, FamiliesByNameAndByCoreType) {
-    EXPECT_EQ(AdviceFamilyNamed("etd"), AdviceFamily::Etd);
-    EXPECT_EQ(AdviceFamilyNamed("ETD"), std::nullopt);
+    EXPECT_EQ(AdviceFamilyNamed("Etd"), AdviceFamily::Etd);
+    EXPECT_EQ(AdviceFamilyNamed("RING"), AdviceFamily::Ring);
+    EXPECT_EQ(AdviceFamilyNamed("rings"), std::nullopt);
     EXPECT_EQ(AdviceFamilyOf(1), AdviceFamily::E);
     EXPECT_EQ(AdviceFamilyOf(3), AdviceFamily::All);
     // The round centre legs: ETD, ER and EC.

@@ -101,6 +101,30 @@ TEST(CoreCatalogue, UnknownNameGivesTheClosest) {
               (std::vector<std::string_view>{"ETD 44/22/15", "ETD 49/25/16"}));
 }
 
+struct DistanceCase {
+    const char* test;
+    std::string typed;
+    const char* name;
+    std::size_t distance;
+};
+
+class NameDistanceTest : public testing::TestWithParam<DistanceCase> {};
+
+TEST_P(NameDistanceTest, CountsTheTypingChanges) {
+    EXPECT_EQ(NameDistance(GetParam().typed, GetParam().name), GetParam().distance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NameDistanceTest,
+    testing::Values(DistanceCase{"EmptyNameInsertsEveryCharacter", "", "ETD 39", 6},
+                    DistanceCase{"ExtraDigitIsOneDeletion", "ETD 399", "ETD 39", 1},
+                    DistanceCase{"MissingDigitIsOneInsertion", "ETD 3", "ETD 39", 1},
+                    // Only the compared length of a name that goes on and on: each of its
+                    // characters replaced or deleted, the rest never looked at.
+                    DistanceCase{"VeryLongName", std::string(100000, 'z'), "ETD 39",
+                                 kComparedNameLength}),
+    [](const auto& info) { return info.param.test; });
+
 struct FilterCase {
     const char* test;
     const char* filter;

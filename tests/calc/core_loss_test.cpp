@@ -62,6 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
         LossCase{"N87AboveLimit", kN87, 0.21, 101, 0, "?  ", "?  ", kNoData},
         LossCase{"N27AboveLimit", kN27, 0.21, 51, 0, "?  ", "?  ", kNoData},
         LossCase{"N27InductionOnLimit", kN27, 0.2, 300, 4791.99, "47,92", "> 55", kOverheat},
+        // Rows 0.2 and 0.4 T at 25 and 50 kHz: 149.7 * 1.4^log2(356 / 149.7) = 227.957 and
+        // 578.2 * 1.4^log2(1408.8 / 578.2) = 890.896, then 227.957 * 1.5^log2(890.896 / 227.957).
+        LossCase{"N27AboveTwoTenthsTesla", kN27, 0.3, 35, 505.983, "5,06", "> 55", kOverheat},
         LossCase{"ZeroInduction", kN87, 0, 100, 0, "0,00", "?  ", kNone},
         LossCase{"UnknownMaterialHasNoDataAndNoWarning", 2, 0.1, 100, 0, "?  ", "?  ", kNone},
         LossCase{"NegativeMaterial", -1, 0.1, 100, 0, "?  ", "?  ", kNone}),

@@ -106,10 +106,14 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"WorkingNumber", {"--set", "m_dInduction=0.1"}, "m_dInduction"},
         UsageCase{"UnknownFlag", {"--verbose"}, "--verbose"},
         UsageCase{"UnknownCoreNamesTheClosest", {"--core", "ETD 40"}, "closest: ETD 44/22/15"},
+        UsageCase{"ControlBytesEscaped", {"--core", "\x1B[2J\x01"}, "no core '\\x1B[2J\\x01'"},
         UsageCase{"CoreWithoutName", {"--core"}, "--core"},
         UsageCase{"TwoDesignFiles", {"a.sav", "b.sav"}, "b.sav"},
         UsageCase{"SaveWithoutFile", {"--save"}, "--save"},
         UsageCase{"ReportTwice", {"--report", "a.txt", "--report", "b.txt"}, "--report"},
+        UsageCase{"SaveAndReportToOneFile",
+                  {"--save", "a.sav", "--report", "./a.sav"},
+                  "'--save' and '--report' both write './a.sav'"},
         UsageCase{"MaxRiseNotANumber", {"--advise", "--max-rise", "warm"}, "--max-rise"}),
     [](const auto& info) { return info.param.name; });
 
@@ -232,6 +236,16 @@ TEST_F(DesignFileErrorTest, DashReadsTheDesignFromStandardInput) {
     EXPECT_EQ(r.out, RunCli({golden}).out);
 }
 
+// A link to the other output's file, which is not there yet, is found out before either is made.
+TEST_F(DesignFileErrorTest, SaveAndReportThroughALinkToOneFileAreBadUsage) {
+    const std::filesystem::path link = dir_ / "link.sav";
+    std::filesystem::create_symlink("design.sav", link);
+    const CliResult r =
+        RunCli({"--save", link.string(), "--report", (dir_ / "design.sav").string()});
+    EXPECT_EQ(r.exitCode, kExitUsage);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "design.sav"));
+}
+
 TEST_F(DesignFileErrorTest, SetsApplyOverTheFile) {
     const std::string golden = std::string(TOROGLAV_GOLDEN_DIR) + "/golden_01.sav";
     const CliResult r = RunCli({golden, "--set", "m_strFrequency=42"});
@@ -240,16 +254,29 @@ TEST_F(DesignFileErrorTest, SetsApplyOverTheFile) {
     EXPECT_EQ(Member(r.out, "m_strFrequency"), "42");
 }
 
-TEST(CalculatorProgram, RunsAsAProcess) {
-    std::FILE* pipe = popen(TOROGLAV_CALC_PROGRAM " --set m_nCoreType=9 2>&1; echo rc=$?", "r");
-    ASSERT_NE(pipe, nullptr);
+// What a shell command prints, then its exit status as a last line "rc=N".
+std::string ShellOutput(const std::string& command) {
+    std::FILE* pipe = popen((command + "; echo rc=$?").c_str(), "r");
+    if (pipe == nullptr) return "popen failed";
     std::string output;
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
         output.append(buffer, n);
     pclose(pipe);
+    return output;
+}
+
+TEST(CalculatorProgram, RunsAsAProcess) {
+    const std::string output = ShellOutput(TOROGLAV_CALC_PROGRAM " --set m_nCoreType=9 2>&1");
     EXPECT_NE(output.find("m_nCoreType"), std::string::npos);
     EXPECT_TRUE(output.ends_with("rc=2\n")) << output;
+}
+
+// "-" reads descriptor 0 itself, not only a stream handed over.
+TEST(CalculatorProgram, ReadsTheDesignFromItsStandardInput) {
+    const std::string golden = std::string(TOROGLAV_GOLDEN_DIR) + "/golden_01.sav";
+    EXPECT_EQ(ShellOutput(TOROGLAV_CALC_PROGRAM " - <'" + golden + "'"),
+              RunCli({golden}).out + "rc=0\n");
 }
 
 // Real designs of every core type and converter: the numbers an engineer would expect.

@@ -45,5 +45,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, ListingEscapeTest,
                                          EscapeCase{"UnassignedByte", "\x98", "\\x98"}),
                          [](const auto& info) { return info.param.name; });
 
+// User text in a message: the same escapes, for UTF-8 and for bytes that are not UTF-8.
+TEST(MessageEscape, KeepsUserTextOnOneLineAndOffTheTerminalsControls) {
+    EXPECT_EQ(EscapedUtf8("ETD\\39\n\x1B[2J Ш \xC2\x9B \xFF\xE2\x82 \xEF\xBF\xBD"),
+              "ETD\\\\39\\n\\x1B[2J Ш \\xC2\\x9B \\xFF\\xE2\\x82 \xEF\xBF\xBD");
+}
+
 }  // namespace
 }  // namespace toroglav::cli

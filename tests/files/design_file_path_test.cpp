@@ -14,6 +14,7 @@
 
 #include "allocation_probe.h"
 #include "file_test_support.h"
+#include "tests/unwritable_file.h"
 
 namespace toroglav::test {
 namespace {
@@ -127,6 +128,41 @@ TEST_F(DesignFilePath, ReplacingKeepsPermissionsAndFollowsALink) {
     EXPECT_EQ(Contents(path), std::string(92, '\0'));
     EXPECT_EQ(fs::status(path).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// A chain of links that ends nowhere yet makes the file it names; a relative link is read from
+// its own folder.
+TEST_F(DesignFilePath, DanglingChainOfLinksMakesTheFileAtItsEnd) {
+    fs::create_directory(File("sub"));
+    fs::create_symlink("sub/second.sav", File("first.sav"));
+    fs::create_symlink("new.sav", File("sub/second.sav"));
+    ASSERT_TRUE(SaveDesignFile(File("first.sav"), EmptyInputs()).ok);
+    EXPECT_TRUE(fs::is_symlink(File("first.sav")));
+    EXPECT_TRUE(fs::is_symlink(File("sub/second.sav")));
+    EXPECT_EQ(Contents(File("sub/new.sav")), std::string(92, '\0'));
+}
+
+TEST_F(DesignFilePath, LoopOfLinksIsAFailureThatWritesNothing) {
+    fs::create_symlink("b.sav", File("a.sav"));
+    fs::create_symlink("a.sav", File("b.sav"));
+    const FileWriteResult result = SaveDesignFile(File("a.sav"), EmptyInputs());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "Too many levels of symbolic links");
+    EXPECT_TRUE(fs::is_symlink(File("a.sav")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+}
+
+// The folder would allow the rename; the file itself must be writable.
+TEST_F(DesignFilePath, FileTheUserMayNotWriteIsLeftAsItWas) {
+    const fs::path path = File("read-only.sav");
+    Put(path, "old");
+    const UnwritableFile unwritable(path);
+    ASSERT_TRUE(unwritable.ok());
+    const FileWriteResult result = SaveDesignFile(path, EmptyInputs());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "Permission denied");
+    EXPECT_EQ(Contents(path), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
 TEST_F(DesignFilePath, HostileLengthOnDiskIsEndOfFileWithoutAllocatingIt) {

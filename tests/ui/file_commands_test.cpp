@@ -11,6 +11,7 @@
 
 #include "calc/calculation.h"
 #include "files/design_file_path.h"
+#include "tests/unwritable_file.h"
 #include "ui/control_ids.h"
 #include "window_test_support.h"
 
@@ -63,7 +64,7 @@ QString LabelText(OpenWindow& window, int id) {
 class FileCommandsTest : public QObject {
     Q_OBJECT
 
-    test::ModalWatchdog watchdog_;
+    ui::test::ModalWatchdog watchdog_;
 
 private slots:
     void cleanup() { QCOMPARE(watchdog_.TakeSeen(), QStringList()); }
@@ -108,7 +109,7 @@ private slots:
         QVERIFY(!window->control(ids::kRdsOn)->isEnabled());
         QTRY_COMPARE(LabelText(window, ids::kLabelDimD), u"Ae, мм2"_s);
         QVERIFY(window->control(ids::kDimho)->isVisible());
-        QTRY_VERIFY(window.PictureCorner() != test::kPictureBackground);  // no drawing
+        QTRY_VERIFY(window.PictureCorner() != ui::test::kPictureBackground);  // no drawing
         QCOMPARE(window.Text(ids::kPermeability), u"3000"_s);
     }
 
@@ -188,6 +189,22 @@ private slots:
             QVERIFY2(error.contains(u"No such file or directory"_s), qPrintable(error));
             QVERIFY(window->isVisible());
         }
+    }
+
+    // Saving over a file the user may not write says so and leaves the file.
+    void readOnlyFileIsNotReplaced() {
+        OpenWindow window;
+        const QString path = window.folder() + u"/read-only.sav"_s;
+        PutFile(path, "OLD");
+        const toroglav::test::UnwritableFile unwritable(path.toStdString());
+        QVERIFY(unwritable.ok());
+        window.AnswerFileDialog(path);
+        window.Click(ids::kSaveDesign);
+        QCOMPARE(window.errors(),
+                 QStringList{u"Не удалось сохранить файл «%1»:\nPermission denied."_s.arg(path)});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "OLD");
     }
 
     // A cancelled dialog ends the command; the report's calculation stays.
