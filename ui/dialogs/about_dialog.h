@@ -12,7 +12,4 @@ public:
     explicit CAboutDlg(QWidget* owner);
 };
 
-// The help message: six numbered notes on using the program, each after a tab.
-QString HelpText();
-
 }  // namespace toroglav::ui

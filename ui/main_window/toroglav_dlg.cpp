@@ -1,21 +1,26 @@
+// The main window's set-up, its view of the record and its painting; the commands are in
+// toroglav_dlg_commands.cpp.
+
 #include "ui/main_window/toroglav_dlg.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "calc/calculation.h"
 #include "files/state_file.h"
 #include "ui/dialogs/core_adviser_dialog.h"
 #include "ui/dialogs/core_picker_dialog.h"
 #include "ui/dialogs/schemes_dialog.h"
 #include "ui/main_window/control_ids.h"
+#include "ui/main_window/core_views.h"
 #include "ui/main_window/data_exchange.h"
 #include "ui/main_window/field_hints.h"
-#include "ui/services/qstring_cp1251.h"
 #include "ui/widgets/hint_control.h"
 #include "ui/widgets/pictures.h"
 
@@ -148,18 +153,37 @@ void CToroglavDlg::OnInitDialog() {
 }
 
 void CToroglavDlg::UpdateData(bool take) {
-    if (take)
+    if (take) {
         TakeRecord(m_form, m_record);
-    else
+    } else {
         ShowRecord(m_form, m_record);
+        ShowCoreView();
+    }
 }
 
-void CToroglavDlg::OnCalculate() {
-    UpdateData(true);
-    Calculate(m_record, [this](std::string_view warning) {
-        m_messages->ShowWarning(this, QStringFromCp1251(warning));
-    });
-    UpdateData(false);
+void CToroglavDlg::ShowCoreView() {
+    const CoreView* view = CoreViewFor(m_record.m_nCoreType);
+    if (!view) return;  // a type no radio stands for leaves the group as it is
+    // A label or field given the caption or visibility it already has stays untouched.
+    for (std::size_t i = 0; i < ids::kDimensionLabels.size(); ++i)
+        m_form.get<QLabel>(ids::kDimensionLabels[i]).setText(view->captions[i].toString());
+    m_editDimho->setVisible(view->showDimho);
+    m_editDimHs->setVisible(view->showDimHs);
+    m_editDimL->setVisible(view->showDimL);
+}
+
+// The picture is painted onto the picture area rather than onto the window beneath it, so the
+// group box frame, which is drawn over the window, cannot tint it. The area is repainted with
+// every paint of the window that covers it; a minimised window is shown by its icon alone.
+bool CToroglavDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_form.pictureArea() || event->type() != QEvent::Paint)
+        return QDialog::eventFilter(watched, event);
+    const CoreView* view = CoreViewFor(m_record.m_nCoreType);
+    if (view && !view->picture.isEmpty() && !isMinimized()) {
+        QPainter painter(m_form.pictureArea());
+        DrawPicture(painter, view->picture, m_form.pictureArea()->rect());
+    }
+    return true;
 }
 
 void CToroglavDlg::reject() {

@@ -3,9 +3,13 @@
 // working on one design record.
 //
 // The record is the truth; the controls are a view of it. UpdateData(true) takes every control
-// into the record, UpdateData(false) shows the whole record. Calculating is take, Calculate,
-// show. The field rules work on the record too and show it afterwards; they run on the user's
-// own edits and clicks only, never on changes the program makes.
+// into the record, UpdateData(false) shows the whole record, the core group's captions and
+// fields in use among it. Calculating is take, Calculate, show. The field rules work on the
+// record too and show it afterwards; they run on the user's own edits and clicks only, never on
+// changes the program makes. Painting only draws the core picture of the record's core type.
+//
+// The form is built in main_form.cpp; the window's set-up, its view of the record and its
+// painting are in toroglav_dlg.cpp, its commands in toroglav_dlg_commands.cpp.
 
 #include <QDialog>
 #include <QIcon>
@@ -95,8 +99,6 @@ public:
     void reject() override;
 
 protected:
-    // Renames the dimension labels and shows the fields in use for the current core type.
-    void paintEvent(QPaintEvent* event) override;
     // Draws the core picture on the picture area.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -115,6 +117,8 @@ private:
     void ApplyControllerEdits(ControllerEdits edits);
     void ApplySwitchDropEdits(SwitchDropEdits edits);
     void SetCoreType(CoreType coreType);
+    // Renames the dimension labels and shows the fields in use for the record's core type.
+    void ShowCoreView();
     void ApplyCatalogueCore(const CatalogueCore& core);
 
     DesignRecord m_record;

@@ -50,9 +50,9 @@ void CheckPicked(OpenWindow& window, const Picked& picked) {
     QCOMPARE(Shown(window, {ids::kDimD, ids::kDimd, ids::kDimh, ids::kDimho, ids::kDimHs}),
              picked.fields);
     QCOMPARE(window.Text(ids::kAe), picked.ae);
-    QTRY_COMPARE(Shown(window, {ids::kLabelDimD, ids::kLabelDimd, ids::kLabelDimh, ids::kLabelDimho,
-                                ids::kLabelDimHs, ids::kLabelDimL}),
-                 picked.captions);
+    QCOMPARE(Shown(window, {ids::kLabelDimD, ids::kLabelDimd, ids::kLabelDimh, ids::kLabelDimho,
+                            ids::kLabelDimHs, ids::kLabelDimL}),
+             picked.captions);
     QCOMPARE((QList<bool>{window->control(ids::kDimho)->isVisible(),
                           window->control(ids::kDimHs)->isVisible(),
                           window->control(ids::kDimL)->isVisible()}),

@@ -106,7 +106,7 @@ private slots:
         QVERIFY(!window->control(ids::kDutyMax)->isEnabled());
         QVERIFY(window->control(ids::kUsat)->isEnabled());
         QVERIFY(!window->control(ids::kRdsOn)->isEnabled());
-        QTRY_COMPARE(LabelText(window, ids::kLabelDimD), u"Ae, мм2"_s);
+        QCOMPARE(LabelText(window, ids::kLabelDimD), u"Ae, мм2"_s);
         QVERIFY(window->control(ids::kDimho)->isVisible());
         QTRY_VERIFY(window.PictureCorner() != test::kPictureBackground);  // no drawing
         QCOMPARE(window.Text(ids::kPermeability), u"3000"_s);
