@@ -21,6 +21,8 @@
 #include "ui/main_window/core_views.h"
 #include "ui/main_window/data_exchange.h"
 #include "ui/main_window/field_hints.h"
+#include "ui/services/message_box_service.h"
+#include "ui/services/platform_file_dialogs.h"
 #include "ui/widgets/hint_control.h"
 #include "ui/widgets/pictures.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// How the window asks the user for a file name. The program shows the platform's file dialogs;
-// tests answer with names of their own.
+// How the window asks the user for a file name. The program shows the platform's file dialogs
+// (PlatformFileDialogs); tests answer with names of their own.
 
 #include <QString>
 #include <QStringList>
@@ -21,17 +21,6 @@ public:
     virtual ~FileDialogService() = default;
     // The full path chosen, or an empty text when the user cancelled.
     virtual QString ChooseFile(QWidget* owner, const FileChoice& choice) = 0;
-};
-
-// Modal file dialogs owned by the window. An existing file is replaced without a prompt, and
-// each dialog opens in the folder the previous one ended in; the working directory is never
-// changed.
-class PlatformFileDialogs : public FileDialogService {
-public:
-    QString ChooseFile(QWidget* owner, const FileChoice& choice) override;
-
-private:
-    QString lastFolder_;
 };
 
 // `path` with ".<extension>" appended unless it already ends so (in any letter case). Design

@@ -1,6 +1,6 @@
 #pragma once
 // How the window tells the user something. The dialog holds one service; the program shows
-// modal boxes, tests put in a service that only records.
+// modal boxes (MessageBoxService), tests put in a service that only records.
 
 #include <QString>
 
@@ -17,15 +17,6 @@ public:
     virtual void ShowError(QWidget* owner, const QString& text) = 0;
     // Information the user asked for, under its caption.
     virtual void ShowInformation(QWidget* owner, const QString& caption, const QString& text) = 0;
-};
-
-// Modal boxes with a single OK button: warnings captioned "Внимание!" and information without
-// an icon, errors captioned with the program's name and the stop icon.
-class MessageBoxService : public MessageService {
-public:
-    void ShowWarning(QWidget* owner, const QString& text) override;
-    void ShowError(QWidget* owner, const QString& text) override;
-    void ShowInformation(QWidget* owner, const QString& caption, const QString& text) override;
 };
 
 }  // namespace toroglav::ui

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/services/message_service.h"
+#include "ui/services/message_box_service.h"
 
 using namespace Qt::StringLiterals;
 using namespace toroglav::ui;

@@ -1,4 +1,4 @@
-#include "ui/services/message_service.h"
+#include "ui/services/message_box_service.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
