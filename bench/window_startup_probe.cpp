@@ -10,8 +10,8 @@
 #include <cstdio>
 
 #ifdef TOROGLAV_MAIN_WINDOW
-#include "ui/qt_translations.h"
-#include "ui/toroglav_dlg.h"
+#include "ui/main_window/toroglav_dlg.h"
+#include "ui/services/qt_translations.h"
 #endif
 #ifdef TOROGLAV_LABEL_DIALOG
 #include <QLabel>

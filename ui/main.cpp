@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "ui/qt_translations.h"
-#include "ui/toroglav_dlg.h"
+#include "ui/main_window/toroglav_dlg.h"
+#include "ui/services/qt_translations.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

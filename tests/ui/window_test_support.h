@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <memory>
 
-#include "ui/file_dialogs.h"
-#include "ui/message_service.h"
-#include "ui/toroglav_dlg.h"
+#include "ui/main_window/toroglav_dlg.h"
+#include "ui/services/file_dialog_service.h"
+#include "ui/services/message_service.h"
 
 class QLineEdit;
 

@@ -1,0 +1,109 @@
+#include "ui/dialogs/core_picker_dialog.h"
+
+#include <QBoxLayout>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "ui/widgets/dialog_units.h"
+
+namespace toroglav::ui {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// "ETD 39/20/13 (ETD 39)": the name with the other names it goes by.
+QString ListText(const CatalogueCore& core) {
+    QString text = QString::fromLatin1(core.name);
+    const std::vector<std::string_view> aliases = core.aliasList();
+    for (std::size_t i = 0; i < aliases.size(); ++i)
+        text += (i == 0 ? u" ("_s : u", "_s) + QString::fromLatin1(aliases[i]);
+    if (!aliases.empty()) text += u')';
+    return text;
+}
+
+}  // namespace
+
+CorePickerDialog::CorePickerDialog(QWidget* owner)
+    : QDialog(owner),
+      filter_(new QLineEdit(this)),
+      list_(new QListWidget(this)),
+      pick_(new QPushButton(u"Выбрать"_s, this)) {
+    setWindowTitle(u"Каталог магнитопроводов"_s);
+    const DialogUnits units(fontMetrics());
+
+    auto* caption = new QLabel(u"&Название (например ETD 39, R 25x15x10, E 32/16/9):"_s, this);
+    caption->setBuddy(filter_);
+    // Every core stays in the list; filtering only hides rows, so typing never rebuilds it.
+    const auto cores = CatalogueCores();
+    for (const CatalogueCore& core : cores) list_->addItem(ListText(core));
+    // As wide as the longest name with its aliases, so nothing needs scrolling sideways.
+    const int widest = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+                       list_->verticalScrollBar()->sizeHint().width();
+    list_->setMinimumSize(std::max(units.x(160), widest), units.y(120));
+    filter_->installEventFilter(this);
+
+    auto* cancel = new QPushButton(u"Отмена"_s, this);
+    pick_->setDefault(true);
+    connect(pick_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(filter_, &QLineEdit::textChanged, this, &CorePickerDialog::ShowMatching);
+    connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(pick_);
+    buttons->addWidget(cancel);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(caption);
+    column->addWidget(filter_);
+    column->addWidget(list_, 1);
+    column->addLayout(buttons);
+    ShowMatching({});
+}
+
+void CorePickerDialog::ShowMatching(const QString& filter) {
+    const auto cores = CatalogueCores();
+    std::vector<bool> shown(cores.size());
+    for (const CatalogueCore* core : CoresMatching(filter.toStdString()))
+        shown[static_cast<std::size_t>(core - cores.data())] = true;
+    QListWidgetItem* first = nullptr;
+    for (int row = 0; row < list_->count(); ++row) {
+        QListWidgetItem* item = list_->item(row);
+        item->setHidden(!shown[static_cast<std::size_t>(row)]);
+        if (!first && !item->isHidden()) first = item;
+    }
+    list_->setCurrentItem(first);
+    pick_->setEnabled(first != nullptr);
+}
+
+void CorePickerDialog::accept() {
+    const int row = list_->currentRow();
+    if (row < 0 || list_->item(row)->isHidden()) return;
+    chosen_ = &CatalogueCores()[static_cast<std::size_t>(row)];
+    QDialog::accept();
+}
+
+bool CorePickerDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == filter_ && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+                QCoreApplication::sendEvent(list_, event);
+                return true;
+            default:
+                break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace toroglav::ui
