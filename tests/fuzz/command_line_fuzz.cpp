@@ -69,10 +69,10 @@ struct Captured {
 // The number after `key` on its line of `text`, with a decimal point and six significant
 // digits; NaN when the line is not there or not such a number.
 double PrintedNumber(std::string_view text, std::string_view key) {
-    const std::size_t at = text.find(key);
-    if (at == std::string_view::npos) return NAN;
-    const std::string_view number =
-        text.substr(at + key.size(), text.find('\n', at) - at - key.size());
+    std::size_t start = text.find(key);
+    if (start == std::string_view::npos) return NAN;
+    start += key.size();
+    const std::string_view number = text.substr(start, text.find('\n', start) - start);
     double value = NAN;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     const std::size_t digits =
