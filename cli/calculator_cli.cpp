@@ -17,6 +17,7 @@
 #include "calc/joined_text.h"
 #include "cli/advice_listing.h"
 #include "cli/core_listing.h"
+#include "cli/material_command.h"
 #include "cli/member_assignment.h"
 #include "cli/record_listing.h"
 #include "files/design_file_path.h"
@@ -29,6 +30,9 @@ constexpr std::string_view kUsage =
     "usage: toroglav-calc [DESIGN.sav | -] [--core NAME | --set NAME=TEXT]...\n"
     "                     [--save FILE.sav] [--report FILE.txt]\n"
     "       toroglav-calc --list-cores [FILTER]\n"
+    "       toroglav-calc --list-materials\n"
+    "       toroglav-calc --loss-density MATERIAL --frequency KHZ --flux MT --temperature C\n"
+    "                     [--conduction D | --sine]\n"
     "  Computes a design from the defaults, or from DESIGN.sav (- reads it from standard input),\n"
     "  with each --core and --set applied in order, and prints every member as NAME=TEXT, one a\n"
     "  line: in a text a backslash is written \\\\ and a control character \\n, \\r, \\t or \\xHH\n"
@@ -48,7 +52,16 @@ constexpr std::string_view kUsage =
     "  --max-rise DEGREES  the overheating --advise allows, 40 unless given\n"
     "  --list-cores [FILTER]\n"
     "                      print the catalogue cores, or those with a word of a name that\n"
-    "                      begins with FILTER: name, core type, the six dimension fields\n";
+    "                      begins with FILTER: name, core type, the six dimension fields\n"
+    "  --list-materials    print the ferrites: name, maker, and the ranges of their loss data,\n"
+    "                      frequency in kHz, peak flux in mT, temperature in C, tab-separated\n"
+    "  --loss-density MATERIAL\n"
+    "                      instead of a design, print the core-loss density in kW/m3 of the\n"
+    "                      ferrite (letter case ignored) at --frequency KHZ, peak --flux MT and\n"
+    "                      --temperature C, under a bipolar rectangular voltage conducting a\n"
+    "                      fraction --conduction D of the period (1 unless given) or a --sine;\n"
+    "                      its saturation flux density in T; outside_data=1 when either comes\n"
+    "                      from beyond the maker's data\n";
 
 void Print(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
@@ -116,6 +129,12 @@ bool WriteOutputFile(std::FILE* err, const std::string& name, const FileWriteRes
 }  // namespace
 
 int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err) {
+    if (IsMaterialCommand(args)) {
+        const MaterialAnswer answer = AnswerMaterialCommand(args);
+        if (answer.ok) return PrintOutput(out, err, answer.text);
+        Print(err, Joined({"toroglav-calc: ", answer.text, "\n"}));
+        return kExitUsage;
+    }
     Request request;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];

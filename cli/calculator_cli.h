@@ -1,6 +1,7 @@
 #pragma once
 // The command-line calculator: toroglav-calc [DESIGN.sav | -] [--core NAME | --set NAME=TEXT]...
-// [--save FILE.sav] [--report FILE.txt], or toroglav-calc --list-cores [FILTER].
+// [--save FILE.sav] [--report FILE.txt], or toroglav-calc --list-cores [FILTER], or the ferrite
+// commands --list-materials and --loss-density (material_command.h).
 // Starts from the defaults (or a design file, "-" for standard input), applies the catalogue
 // cores and the --set assignments in order, runs the calculation and prints every member of the
 // record as NAME=TEXT in UTF-8, one member a line.

@@ -2,6 +2,11 @@
 // arguments). An assignment either is refused with a reason, and the run is a usage error with
 // no listing, or stores exactly what it says; a run of accepted ones lists the calculated record
 // with every member readable back from its one line.
+// Bytes that begin with the argument --loss-density or --list-materials are that command's
+// arguments as they stand: it prints its three lines (or the list), or refuses in one line.
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -61,16 +66,66 @@ struct Captured {
     }
 };
 
+// The number after `key` on its line of `text`, with a decimal point and six significant
+// digits; NaN when the line is not there or not such a number.
+double PrintedNumber(std::string_view text, std::string_view key) {
+    std::size_t start = text.find(key);
+    if (start == std::string_view::npos) return NAN;
+    start += key.size();
+    const std::string_view number = text.substr(start, text.find('\n', start) - start);
+    double value = NAN;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    const std::size_t digits =
+        std::count_if(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool decimal = number.find('.') != std::string_view::npos && digits >= 6;
+    return error == std::errc{} && end == number.data() + number.size() && decimal ? value : NAN;
+}
+
+void CheckMaterialCommand(const std::vector<std::string_view>& args) {
+    Captured out, err;
+    const int exitCode = cli::Run(args, nullptr, out.stream, err.stream);
+    const std::string printed = out.Close();
+    const std::string error = err.Close();
+    if (exitCode == cli::kExitUsage) {
+        fuzz::Require(printed.empty(), "a refused command prints nothing");
+        fuzz::Require(error.starts_with("toroglav-calc: ") && error.find('\n') == error.size() - 1,
+                      "a refused command says why in one line");
+        return;
+    }
+    fuzz::Require(exitCode == cli::kExitOk && error.empty(),
+                  "an accepted command says nothing else");
+    if (args.front() == "--list-materials") {
+        fuzz::Require(std::count(printed.begin(), printed.end(), '\n') == 8, "eight materials");
+        return;
+    }
+    fuzz::Require(std::count(printed.begin(), printed.end(), '\n') == 3, "three lines");
+    const double loss = PrintedNumber(printed, "loss_density_kW_m3=");
+    const double saturation = PrintedNumber(printed, "\nsaturation_T=");
+    fuzz::Require(std::isfinite(loss) && loss >= 0, "a loss density that is a number");
+    fuzz::Require(saturation >= 0.3 && saturation <= 0.6, "a saturation flux of a ferrite");
+    fuzz::Require(
+        printed.ends_with("\noutside_data=0\n") || printed.ends_with("\noutside_data=1\n"),
+        "the flag is 0 or 1");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string_view> args;
+    std::vector<std::string_view> chunks;
     for (std::size_t start = 0; start <= input.size();) {
         const std::size_t end = std::min(input.find('\0', start), input.size());
-        args.push_back("--set");
-        args.push_back(input.substr(start, end - start));
+        chunks.push_back(input.substr(start, end - start));
         start = end + 1;
+    }
+    if (chunks.front() == "--loss-density" || chunks.front() == "--list-materials") {
+        CheckMaterialCommand(chunks);
+        return 0;
+    }
+    std::vector<std::string_view> args;
+    for (const std::string_view chunk : chunks) {
+        args.push_back("--set");
+        args.push_back(chunk);
     }
 
     DesignRecord expected;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a user and a desktop find there:
-# both programs run from it, the core catalogue's licence stands beside the copyright file, the
+# both programs run from it, the data's licences stand beside the copyright file, the
 # menu entry, its icon and the metainfo pass their validators, and the manuals render without a
 # warning and document every option of toroglav-calc.
 # Usage: install_tree_test.sh CMAKE BUILD_DIR WINDOW_ICON
@@ -9,6 +9,7 @@ cmake=$1
 build=$2
 window_icon=$(realpath "$3")
 catalogue_licence=$(realpath "$(dirname "$0")/../../calc/core_catalogue_data.LICENSE")
+materials_licence=$(realpath "$(dirname "$0")/../../calc/ferrite_material_data.LICENSE")
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -36,9 +37,11 @@ status=0
 QT_QPA_PLATFORM=offscreen timeout 1 "$prefix/bin/toroglav" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the installed toroglav ended with status $status instead of running"
 
-# The licence of the core catalogue that the programs carry.
+# The licences of the core catalogue and the ferrite materials that the programs carry.
 cmp -s "$catalogue_licence" "$prefix/share/doc/toroglav/core-catalogue.LICENSE" ||
     fail "the core catalogue's licence is not installed beside the copyright file"
+cmp -s "$materials_licence" "$prefix/share/doc/toroglav/ferrite-materials.LICENSE" ||
+    fail "the ferrite materials' licence is not installed beside the copyright file"
 
 entries=("$prefix"/share/applications/*.desktop)
 [ "${#entries[@]}" -eq 1 ] || fail "expected one desktop entry, found: ${entries[*]}"
