@@ -24,6 +24,7 @@ std::optional<AdviceFamily> AdviceFamilyNamed(std::string_view name) {
         {"ring", AdviceFamily::Ring},
         {"e", AdviceFamily::E},
         {"etd", AdviceFamily::Etd},
+        {"other", AdviceFamily::Other},
         {"all", AdviceFamily::All},
     };
     const auto sameLetters = [](char typed, char word) {
@@ -51,15 +52,13 @@ AdviceFamily AdviceFamilyOf(std::int32_t coreType) {
 std::span<const CatalogueCore> AdviceCandidates(AdviceFamily family) {
     switch (family) {
         case AdviceFamily::Ring:
-            return CatalogueCores(CoreFamily::Ring);
+            return CatalogueCores(CoreType::Ring);
         case AdviceFamily::E:
-            return CatalogueCores(CoreFamily::E);
-        case AdviceFamily::Etd: {
-            // The round centre legs stand together at the end of the catalogue.
-            const auto first = CatalogueCores(CoreFamily::Etd);
-            const auto last = CatalogueCores(CoreFamily::Ec);
-            return {first.data(), last.data() + last.size()};
-        }
+            return CatalogueCores(CoreType::E);
+        case AdviceFamily::Etd:
+            return CatalogueCores(CoreType::Etd);
+        case AdviceFamily::Other:
+            return CatalogueCores(CoreType::Other);
         case AdviceFamily::All:
             break;
     }

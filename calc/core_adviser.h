@@ -14,11 +14,14 @@
 
 namespace toroglav {
 
-enum class AdviceFamily { Ring, E, Etd, All };  // Etd: ETD, ER and EC, the round centre legs
+// The cores of one core type: rings, E cores, round centre legs (ETD, ER), "Другой тип" (every
+// other shape, by its effective parameters); or all of them.
+enum class AdviceFamily { Ring, E, Etd, Other, All };
 
-// "ring", "e", "etd" or "all" in any letter case; nothing for any other word.
+// "ring", "e", "etd", "other" or "all" in any letter case; nothing for any other word.
 std::optional<AdviceFamily> AdviceFamilyNamed(std::string_view name);
-// The family of a core type: rings, E cores, round centre legs; every core for any other type.
+// The family of a core type: rings, E cores, round centre legs; every core for any other type,
+// since a core typed in by its parameters may be of any shape.
 AdviceFamily AdviceFamilyOf(std::int32_t coreType);
 // The catalogue cores of a family, in catalogue order.
 std::span<const CatalogueCore> AdviceCandidates(AdviceFamily family);

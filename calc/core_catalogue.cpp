@@ -12,11 +12,15 @@ namespace toroglav {
 namespace {
 
 using F = CoreFamily;
+using T = CoreType;
 constexpr CatalogueCore kCores[] = {
 #include "calc/core_catalogue_data.inc"
 };
-static_assert(std::ranges::is_sorted(kCores, {}, &CatalogueCore::family),
-              "the entries of each family stand together");
+static_assert(std::ranges::is_sorted(kCores, {},
+                                     [](const CatalogueCore& core) {
+                                         return std::pair(core.type, core.family);
+                                     }),
+              "the entries of each core type, and in it of each family, stand together");
 
 // No name or alias comes near the length of a compared name.
 constexpr bool NamesAreShort() {
@@ -173,15 +177,56 @@ bool BeginsAWord(std::string_view key, std::string_view filter) {
 
 }  // namespace
 
-std::int32_t CatalogueCore::coreType() const {
+std::string_view FamilyName(CoreFamily family) {
     switch (family) {
-        case CoreFamily::Ring:
-            return 0;
-        case CoreFamily::E:
-            return 1;
-        default:
-            return 2;
+        case F::Ring:
+            return "R";
+        case F::E:
+            return "E";
+        case F::PlanarE:
+            return "E планарный";
+        case F::Etd:
+            return "ETD";
+        case F::Er:
+            return "ER";
+        case F::PlanarEr:
+            return "ER планарный";
+        case F::Eq:
+            return "EQ";
+        case F::Ec:
+            return "EC";
+        case F::Efd:
+            return "EFD";
+        case F::PlanarEl:
+            return "EL планарный";
+        case F::Ep:
+            return "EP";
+        case F::Epx:
+            return "EPX";
+        case F::Lp:
+            return "LP";
+        case F::P:
+            return "P";
+        case F::Pm:
+            return "PM";
+        case F::Pq:
+            return "PQ";
+        case F::Pqi:
+            return "PQI";
+        case F::Rm:
+            return "RM";
+        case F::U:
+            return "U";
+        case F::Ui:
+            return "UI";
+        case F::Ur:
+            return "UR";
+        case F::Ut:
+            return "UT";
+        case F::C:
+            return "C";
     }
+    return {};
 }
 
 std::vector<std::string_view> CatalogueCore::aliasList() const {
@@ -198,10 +243,10 @@ std::span<const CatalogueCore> CatalogueCores() {
     return kCores;
 }
 
-std::span<const CatalogueCore> CatalogueCores(CoreFamily family) {
+std::span<const CatalogueCore> CatalogueCores(CoreType type) {
     // Bounds rather than equal_range, whose subrange clang 14 cannot take with this library.
-    const auto* first = std::ranges::lower_bound(kCores, family, {}, &CatalogueCore::family);
-    const auto* last = std::ranges::upper_bound(kCores, family, {}, &CatalogueCore::family);
+    const auto* first = std::ranges::lower_bound(kCores, type, {}, &CatalogueCore::type);
+    const auto* last = std::ranges::upper_bound(kCores, type, {}, &CatalogueCore::type);
     return {first, last};
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The standard core catalogue: ferrite cores by their standard names, each with its core type and
-// the texts of the six dimension fields that describe it. The entries are compiled in
+// The standard core catalogue: ferrite cores by their standard names, each with its family, its
+// core type and the texts of the six dimension fields that describe it. The entries are compiled in
 // (core_catalogue_data.inc, which scripts/import-cores generates), so nothing is read or parsed at
 // run time.
 //
@@ -17,28 +17,61 @@
 #include <vector>
 
 #include "calc/design_record.h"
+#include "calc/option_values.h"
 
 namespace toroglav {
 
-// In catalogue order: the entries of each family stand together.
-enum class CoreFamily : std::uint8_t { Ring, E, Etd, Er, Ec };
+// The shape families, as the makers name them. A family's shapes mostly share a core type; an E
+// or ER core whose letters the fields cannot hold is "Другой тип" like the families after Etd.
+enum class CoreFamily : std::uint8_t {
+    Ring,
+    E,
+    PlanarE,
+    Etd,
+    Er,
+    PlanarEr,
+    Eq,
+    Ec,
+    Efd,
+    PlanarEl,
+    Ep,
+    Epx,
+    Lp,
+    P,
+    Pm,
+    Pq,
+    Pqi,
+    Rm,
+    U,
+    Ui,
+    Ur,
+    Ut,
+    C,
+};
+
+// The family's name as the window lists it: "PQ", "E планарный".
+std::string_view FamilyName(CoreFamily family);
 
 struct CatalogueCore {
     std::string_view name;     // the standard name, ASCII: "ETD 39/20/13", "T 25/15/10"
     std::string_view aliases;  // other names in use, separated by '|': "ER 42|ER 42/44"
     CoreFamily family;
+    // The core type whose fields describe the shape: a ring's, an E core's or an ETD/ER core's
+    // letters, or for "Другой тип" the effective parameters Ae, le, So and Ve.
+    CoreType type;
     // The texts of m_strDimD, m_strDimd, m_strDimh, m_strDimho, m_strDimHs and m_strDimL, in mm
-    // with a decimal comma; empty for a field that the core type does not read.
+    // (Ae and So in mm2, Ve in cm3) with a decimal comma; empty for a field that the core type
+    // does not read.
     std::array<std::string_view, 6> dimensions;
 
-    // m_nCoreType: 0 for a ring, 1 for an E core, 2 for a core with a round centre leg.
-    std::int32_t coreType() const;
+    // m_nCoreType: 0 for a ring, 1 for an E core, 2 for a round centre leg, 3 for another type.
+    std::int32_t coreType() const { return IndexOf(type); }
     std::vector<std::string_view> aliasList() const;
 };
 
-// Every entry, family by family.
+// Every entry, by core type and then by family.
 std::span<const CatalogueCore> CatalogueCores();
-std::span<const CatalogueCore> CatalogueCores(CoreFamily family);
+std::span<const CatalogueCore> CatalogueCores(CoreType type);
 
 // The entry with the UTF-8 name `name` as its name or one of its aliases, or nullptr.
 const CatalogueCore* FindCore(std::string_view name);

@@ -19,13 +19,15 @@ DesignRecord HotterDesign() {
     return design;
 }
 
+constexpr auto R = CoreFamily::Ring;
+constexpr auto T = CoreType::Ring;
 constexpr CatalogueCore kHandMade[] = {
-    {"big", "", CoreFamily::Ring, {"60", "30", "20", "", "", ""}},               // 42,4 cm3
-    {"window too small", "", CoreFamily::Ring, {"40", "10", "11", "", "", ""}},  // fill 0,314
-    {"hot", "", CoreFamily::Ring, {"100", "60", "53,3", "", "", ""}},            // "25 - 30"
-    {"no cross-section", "", CoreFamily::Ring, {"40", "40", "11", "", "", ""}},  // inf, a warning
-    {"small", "", CoreFamily::Ring, {"40", "25", "11", "", "", ""}},             // 8,4 cm3
-    {"small", "", CoreFamily::Ring, {"40", "25", "11", "", "", ""}},             // listed once
+    {"big", "", R, T, {"60", "30", "20", "", "", ""}},               // 42,4 cm3
+    {"window too small", "", R, T, {"40", "10", "11", "", "", ""}},  // fill 0,314
+    {"hot", "", R, T, {"100", "60", "53,3", "", "", ""}},            // "25 - 30"
+    {"no cross-section", "", R, T, {"40", "40", "11", "", "", ""}},  // inf, a warning
+    {"small", "", R, T, {"40", "25", "11", "", "", ""}},             // 8,4 cm3
+    {"small", "", R, T, {"40", "25", "11", "", "", ""}},             // listed once
 };
 constexpr double kMaxRise = 25;
 
@@ -79,14 +81,17 @@ INSTANTIATE_TEST_SUITE_P(Edges, RiseLimitTest,
 
 TEST(CoreAdviser, FamiliesByNameAndByCoreType) {
     EXPECT_EQ(AdviceFamilyNamed("Etd"), AdviceFamily::Etd);
-    EXPECT_EQ(AdviceFamilyNamed("RING"), AdviceFamily::Ring);
+    EXPECT_EQ(AdviceFamilyNamed("OTHER"), AdviceFamily::Other);
     EXPECT_EQ(AdviceFamilyNamed("rings"), std::nullopt);
     EXPECT_EQ(AdviceFamilyOf(1), AdviceFamily::E);
     EXPECT_EQ(AdviceFamilyOf(3), AdviceFamily::All);
-    // The round centre legs: ETD, ER and EC.
+    // The round centre legs, ETD and ER, then every core given by its parameters.
     const auto etd = AdviceCandidates(AdviceFamily::Etd);
     EXPECT_EQ(etd.front().family, CoreFamily::Etd);
-    EXPECT_EQ(etd.back().family, CoreFamily::Ec);
+    EXPECT_EQ(etd.back().coreType(), 2);
+    const auto other = AdviceCandidates(AdviceFamily::Other);
+    EXPECT_EQ(other.data(), etd.data() + etd.size());
+    EXPECT_EQ(other.back().coreType(), 3);
     EXPECT_EQ(AdviceCandidates(AdviceFamily::All).size(), CatalogueCores().size());
 }
 

@@ -30,7 +30,7 @@ QString CoreTypeName(std::int32_t coreType) {
         case CoreType::Etd:
             return u"ETD, ER"_s;
         case CoreType::Other:
-            break;
+            return u"Другой тип"_s;
     }
     return {};
 }
@@ -64,7 +64,8 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
     const std::pair<QString, AdviceFamily> families[] = {
         {u"Кольца"_s, AdviceFamily::Ring},
         {u"Е, EI (Ш)"_s, AdviceFamily::E},
-        {u"ETD, ER, EC"_s, AdviceFamily::Etd},
+        {u"ETD, ER"_s, AdviceFamily::Etd},
+        {u"Другой тип (PQ, RM, EFD, EC, P ...)"_s, AdviceFamily::Other},
         {u"Все"_s, AdviceFamily::All},
     };
     for (const auto& [name, family] : families) family_->addItem(name, static_cast<int>(family));

@@ -2,12 +2,13 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTreeWidget>
 #include <algorithm>
 
 #include "ui/widgets/dialog_units.h"
@@ -33,19 +34,29 @@ QString ListText(const CatalogueCore& core) {
 CorePickerDialog::CorePickerDialog(QWidget* owner)
     : QDialog(owner),
       filter_(new QLineEdit(this)),
-      list_(new QListWidget(this)),
+      list_(new QTreeWidget(this)),
       pick_(new QPushButton(u"Выбрать"_s, this)) {
     setWindowTitle(u"Каталог магнитопроводов"_s);
     const DialogUnits units(fontMetrics());
 
-    auto* caption = new QLabel(u"&Название (например ETD 39, R 25x15x10, E 32/16/9):"_s, this);
+    auto* caption = new QLabel(u"&Название (например ETD 39, PQ 32/30, R 25x15x10):"_s, this);
     caption->setBuddy(filter_);
-    // Every core stays in the list; filtering only hides rows, so typing never rebuilds it.
-    const auto cores = CatalogueCores();
-    for (const CatalogueCore& core : cores) list_->addItem(ListText(core));
-    // As wide as the longest name with its aliases, so nothing needs scrolling sideways.
-    const int widest = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+    // Every core stays in the list, in catalogue order (the cores of a family together);
+    // filtering only hides rows, so typing never rebuilds it.
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setHeaderLabels({u"Семейство"_s, u"Магнитопровод"_s});
+    for (const CatalogueCore& core : CatalogueCores())
+        new QTreeWidgetItem(list_, {QString::fromUtf8(FamilyName(core.family)), ListText(core)});
+    // As wide as the longest family and name with its aliases, so nothing needs scrolling
+    // sideways; measured once, since hiding rows changes no width. The names then take what
+    // width the families leave.
+    list_->header()->setStretchLastSection(false);
+    for (int column = 0; column < list_->columnCount(); ++column)
+        list_->resizeColumnToContents(column);
+    const int widest = list_->header()->length() + 2 * list_->frameWidth() +
                        list_->verticalScrollBar()->sizeHint().width();
+    list_->header()->setStretchLastSection(true);
     list_->setMinimumSize(std::max(units.x(160), widest), units.y(120));
     filter_->installEventFilter(this);
 
@@ -54,7 +65,7 @@ CorePickerDialog::CorePickerDialog(QWidget* owner)
     connect(pick_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(filter_, &QLineEdit::textChanged, this, &CorePickerDialog::ShowMatching);
-    connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
+    connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -73,9 +84,9 @@ void CorePickerDialog::ShowMatching(const QString& filter) {
     std::vector<bool> shown(cores.size());
     for (const CatalogueCore* core : CoresMatching(filter.toStdString()))
         shown[static_cast<std::size_t>(core - cores.data())] = true;
-    QListWidgetItem* first = nullptr;
-    for (int row = 0; row < list_->count(); ++row) {
-        QListWidgetItem* item = list_->item(row);
+    QTreeWidgetItem* first = nullptr;
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = list_->topLevelItem(row);
         item->setHidden(!shown[static_cast<std::size_t>(row)]);
         if (!first && !item->isHidden()) first = item;
     }
@@ -84,8 +95,8 @@ void CorePickerDialog::ShowMatching(const QString& filter) {
 }
 
 void CorePickerDialog::accept() {
-    const int row = list_->currentRow();
-    if (row < 0 || list_->item(row)->isHidden()) return;
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    if (row < 0 || list_->topLevelItem(row)->isHidden()) return;
     chosen_ = &CatalogueCores()[static_cast<std::size_t>(row)];
     QDialog::accept();
 }

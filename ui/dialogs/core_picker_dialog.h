@@ -1,7 +1,7 @@
 #pragma once
 // The core catalogue window: a filter and the list of catalogue cores whose names match it, as
-// typed. Enter or a double click picks the current core, Esc leaves without one. It only
-// chooses; the main window applies the choice.
+// typed, each with its family. Enter or a double click picks the current core, Esc leaves
+// without one. It only chooses; the main window applies the choice.
 
 #include <QDialog>
 #include <QStringView>
@@ -9,7 +9,7 @@
 #include "calc/core_catalogue.h"
 
 class QLineEdit;
-class QListWidget;
+class QTreeWidget;
 class QPushButton;
 
 namespace toroglav::ui {
@@ -35,7 +35,7 @@ private:
     void ShowMatching(const QString& filter);
 
     QLineEdit* filter_;
-    QListWidget* list_;
+    QTreeWidget* list_;
     QPushButton* pick_;
     const CatalogueCore* chosen_ = nullptr;
 };

@@ -91,6 +91,32 @@ private slots:
         QCOMPARE(window.Text(ids::kDimh), u"12"_s);
     }
 
+    // A shape the fields of no core type describe: the catalogue lists it with its family, and
+    // picking it gives "Другой тип" with its effective parameters.
+    void pickAnotherTypeCore() {
+        OpenWindow window;
+        QStringList listed;
+        QTimer::singleShot(0, [&listed] {
+            QWidget* catalogue = QApplication::activeModalWidget();
+            auto* filter = catalogue ? catalogue->findChild<QLineEdit*>() : nullptr;
+            auto* list = catalogue ? catalogue->findChild<QTreeWidget*>() : nullptr;
+            if (!filter || !list) return;
+            QTest::keyClicks(filter, u"EC 7"_s);
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                if (!list->topLevelItem(row)->isHidden())
+                    listed << list->topLevelItem(row)->text(0) + u": "_s +
+                                  list->topLevelItem(row)->text(1);
+            QTest::keyClick(filter, Qt::Key_Return);
+        });
+        window.Click(ids::kPickCore);
+        QCOMPARE(listed, QStringList{u"EC: EC 70 (EC 70/35/16, EC 70/34/17)"_s});
+        CheckPicked(window, {ids::kCoreType[3],
+                             {u"277"_s, u"143.4"_s, u"639.3"_s, u"39.72"_s, {}},
+                             {u"Ae, мм2"_s, u"le, мм"_s, u"So, мм2"_s, u"Ve, см3"_s, {}, {}},
+                             {true, false, false},
+                             u"277,00"_s});
+    }
+
     // The adviser lists the rings that carry the default design, best first; the second one
     // chosen is applied and calculated as a catalogue pick is.
     void adviseThenChooseTheSecondCore() {
