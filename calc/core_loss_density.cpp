@@ -96,11 +96,12 @@ LossDensity SineLossDensity(const FerriteMaterial& material, double frequencyHz,
     const auto& temperatures = surface.temperaturesC;
     std::size_t upper = std::upper_bound(temperatures.begin(), temperatures.end(), temperatureC) -
                         temperatures.begin();
-    std::size_t lower = upper - 1;
+    std::size_t lower = upper;  // below the first: both the first
     double w = 0;
-    if (upper == 0 || upper == temperatures.size()) {
-        lower = upper = std::min(upper, temperatures.size() - 1);
-    } else {
+    if (upper == temperatures.size()) {  // at or above the last: both the last
+        lower = upper = upper - 1;
+    } else if (upper > 0) {
+        lower = upper - 1;
         w = (temperatureC - temperatures[lower]) / (temperatures[upper] - temperatures[lower]);
     }
 
