@@ -71,8 +71,11 @@ WindingLoss LossAt(const PlacedWinding& w, double temperatureC, double frequency
     loss.layers = w.build.layers;
     loss.resistanceDcOhm =
         DcResistance(rho, w.wire.turns, w.build.meanTurnLengthMm, w.wire.strands, w.wire.wireMm);
+    // The halves of a centre-tapped winding lie one over the other and conduct in turn, so the
+    // field that crowds the current builds up over the layers of one half only.
+    const int layersOfAHalf = (w.build.layers + w.wire.halves - 1) / w.wire.halves;
     loss.acFactor =
-        DowellFactor(w.wire.wireMm, w.build.pitchMm, w.build.layers, SkinDepth(rho, frequencyHz));
+        DowellFactor(w.wire.wireMm, w.build.pitchMm, layersOfAHalf, SkinDepth(rho, frequencyHz));
     loss.copperLossW = w.wire.halves * w.wire.currentRmsA * w.wire.currentRmsA *
                        loss.resistanceDcOhm * loss.acFactor;
     return loss;

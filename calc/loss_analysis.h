@@ -29,7 +29,7 @@ struct WindingLoss {
     double currentRmsA = 0;
     double resistanceDcOhm = 0;  // at the core temperature
     int layers = 0;
-    double acFactor = 1;  // Dowell's F_R at the switching frequency
+    double acFactor = 1;  // Dowell's F_R at the switching frequency, over the layers of a half
     double copperLossW = 0;
 };
 
