@@ -68,55 +68,46 @@ void ShowOption(const MainForm& form, int id, std::int32_t value) {
     group->setExclusive(true);
 }
 
-using R = DesignRecord;
 using Options = std::array<std::int32_t, kOutputCount>;
 
-}  // namespace
-
-void TakeRecord(const MainForm& form, DesignRecord& record) {
+// Hands every control with its part of the record to `radio(id, option)` or to
+// `text(kind, id, text)`, member by member in the record's order.
+template <class Record, class Radio, class TextControl>
+void ForEachControl(Record& record, Radio&& radio, TextControl&& text) {
     for (const auto& [field, controls] : Bindings()) {
-        const MemberKind kind = field->kind;
         const ids::PerOutput& id = controls->ids;
         std::visit(
             [&](auto member) {
-                using Member = decltype(member);
-                if constexpr (std::is_same_v<Member, std::int32_t R::*>) {
-                    record.*member = form.radioGroup(id[0])->checkedId();
-                } else if constexpr (std::is_same_v<Member, Options R::*>) {
-                    for (int k = 0; k < kOutputCount; ++k)
-                        (record.*member)[k] = form.radioGroup(id[k])->checkedId();
-                } else if constexpr (std::is_same_v<Member, Text R::*>) {
-                    record.*member = Cp1251FromQString(ControlText(form, kind, id[0]));
-                } else if constexpr (std::is_same_v<Member, OutputTexts R::*>) {
-                    for (int k = 0; k < kOutputCount; ++k)
-                        (record.*member)[k] = Cp1251FromQString(ControlText(form, kind, id[k]));
+                auto& value = record.*member;
+                using Value = std::remove_cvref_t<decltype(value)>;
+                if constexpr (std::is_same_v<Value, std::int32_t>) {
+                    radio(id[0], value);
+                } else if constexpr (std::is_same_v<Value, Options>) {
+                    for (int k = 0; k < kOutputCount; ++k) radio(id[k], value[k]);
+                } else if constexpr (std::is_same_v<Value, Text>) {
+                    text(field->kind, id[0], value);
+                } else if constexpr (std::is_same_v<Value, OutputTexts>) {
+                    for (int k = 0; k < kOutputCount; ++k) text(field->kind, id[k], value[k]);
                 }
             },
             field->member);
     }
 }
 
+}  // namespace
+
+void TakeRecord(const MainForm& form, DesignRecord& record) {
+    ForEachControl(
+        record, [&](int id, std::int32_t& option) { option = form.radioGroup(id)->checkedId(); },
+        [&](MemberKind kind, int id, Text& text) {
+            text = Cp1251FromQString(ControlText(form, kind, id));
+        });
+}
+
 void ShowRecord(const MainForm& form, const DesignRecord& record) {
-    for (const auto& [field, controls] : Bindings()) {
-        const MemberKind kind = field->kind;
-        const ids::PerOutput& id = controls->ids;
-        std::visit(
-            [&](auto member) {
-                using Member = decltype(member);
-                if constexpr (std::is_same_v<Member, std::int32_t R::*>) {
-                    ShowOption(form, id[0], record.*member);
-                } else if constexpr (std::is_same_v<Member, Options R::*>) {
-                    for (int k = 0; k < kOutputCount; ++k)
-                        ShowOption(form, id[k], (record.*member)[k]);
-                } else if constexpr (std::is_same_v<Member, Text R::*>) {
-                    ShowText(form, kind, id[0], record.*member);
-                } else if constexpr (std::is_same_v<Member, OutputTexts R::*>) {
-                    for (int k = 0; k < kOutputCount; ++k)
-                        ShowText(form, kind, id[k], (record.*member)[k]);
-                }
-            },
-            field->member);
-    }
+    ForEachControl(
+        record, [&](int id, std::int32_t option) { ShowOption(form, id, option); },
+        [&](MemberKind kind, int id, const Text& text) { ShowText(form, kind, id, text); });
 }
 
 }  // namespace toroglav::ui
