@@ -48,9 +48,13 @@ constexpr std::string_view kUsage =
     "                      instead of the design, list the catalogue cores of the family (other:\n"
     "                      the cores given by Ae, le, So and Ve; by default the family of the\n"
     "                      core type) that carry it: finite results, no warning, the window fill\n"
-    "                      at most the one entered, overheating at most --max-rise; smallest\n"
-    "                      volume first, one a line, tab-separated\n"
+    "                      at most the one entered, overheating at most --max-rise, the core\n"
+    "                      at most 100 C at 40 C ambient (the loss analysis with N87 or N27 as\n"
+    "                      the design chooses); in the order --rank asks, one a line,\n"
+    "                      tab-separated, the core temperature in C and the total loss in W last\n"
     "  --max-rise DEGREES  the overheating --advise allows, 40 unless given\n"
+    "  --rank volume|loss  the order of --advise: smallest volume first (unless given) or least\n"
+    "                      total loss, core and copper, first\n"
     "  --list-cores [FILTER]\n"
     "                      print the catalogue cores, or those with a word of a name that\n"
     "                      begins with FILTER: name, core type, the six dimension fields\n"
@@ -102,6 +106,7 @@ struct Request {
     bool advise = false;
     std::optional<AdviceFamily> adviceFamily;  // none: the family of the design's core type
     double maxRise = kDefaultMaxRise;
+    AdviceRank rank = AdviceRank::Volume;
 };
 
 // A whole number of degrees or a decimal one, not below 0.
@@ -164,6 +169,11 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
         } else if (arg == "--max-rise") {
             if (i + 1 == args.size() || !ReadDegrees(args[i + 1], request.maxRise))
                 return UsageError(err, "'--max-rise' needs a number of degrees");
+            ++i;
+        } else if (arg == "--rank") {
+            const auto rank = i + 1 < args.size() ? AdviceRankNamed(args[i + 1]) : std::nullopt;
+            if (!rank) return UsageError(err, "'--rank' needs 'volume' or 'loss'");
+            request.rank = *rank;
             ++i;
         } else if (arg == "--list-cores") {
             const bool filtered = i + 1 < args.size() && !args[i + 1].starts_with('-');
@@ -236,7 +246,7 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
     const Advice advice = AdviseCores(
         designAsTyped,
         AdviceCandidates(request.adviceFamily.value_or(AdviceFamilyOf(designAsTyped.m_nCoreType))),
-        request.maxRise);
+        request.maxRise, request.rank);
     if (advice.cores.empty())
         Print(err, Joined({"toroglav-calc: no catalogue core carries this design; most often: ",
                            FailedCriterionText(advice.MostFailed()), "\n"}));
