@@ -50,7 +50,10 @@ Inputs ConvertInputs(const DesignRecord& r) {
 }  // namespace stages
 
 DesignResult::DesignResult(const DesignRecord& record)
-    : inputs(stages::ConvertInputs(record)),
+    : DesignResult(stages::ConvertInputs(record)) {}
+
+DesignResult::DesignResult(const stages::Inputs& convertedInputs)
+    : inputs(convertedInputs),
       operatingPoint(stages::ComputeOperatingPoint(inputs)),
       core(stages::ComputeCoreGeometry(inputs)),
       primary(stages::ComputePrimaryTurns(inputs, operatingPoint, core)),

@@ -20,6 +20,8 @@ namespace toroglav {
 // declared, each from those before it.
 struct DesignResult {
     explicit DesignResult(const DesignRecord& record);
+    // The same design from inputs already converted, as a search over one input runs it.
+    explicit DesignResult(const stages::Inputs& inputs);
 
     stages::Inputs inputs;
     stages::OperatingPoint operatingPoint;

@@ -29,7 +29,7 @@ struct WindingLoss {
     double currentRmsA = 0;
     double resistanceDcOhm = 0;  // at the core temperature
     int layers = 0;
-    double acFactor = 1;  // Dowell's F_R at the switching frequency
+    double acFactor = 1;  // Dowell's F_R at the switching frequency, over the layers of a half
     double copperLossW = 0;
 };
 
@@ -39,11 +39,11 @@ struct LossAnalysis {
     bool judged = true;
     std::string_view reason;
 
-    double conduction = 0;        // the part of the period the primary has voltage, 2D
-    double fluxPeakT = 0;         // at nominal supply and the working duty
-    double fluxPeakWorstT = 0;    // at maximum supply and maximum duty
-    double saturationT = 0;       // at the core temperature
-    double saturationMarginT = 0; // saturationT - fluxPeakWorstT
+    double conduction = 0;         // the part of the period the primary has voltage, 2D
+    double fluxPeakT = 0;          // at nominal supply and the working duty
+    double fluxPeakWorstT = 0;     // at maximum supply and maximum duty
+    double saturationT = 0;        // at the core temperature
+    double saturationMarginT = 0;  // saturationT - fluxPeakWorstT
     double coreTemperatureC = 0;
     double temperatureRiseK = 0;
     double thermalResistanceKPerW = 0;

@@ -14,9 +14,12 @@
 #include "calc/calculation.h"
 #include "calc/core_catalogue.h"
 #include "calc/cp1251.h"
+#include "calc/ferrite_material.h"
 #include "calc/joined_text.h"
+#include "calc/loss_analysis.h"
 #include "cli/advice_listing.h"
 #include "cli/core_listing.h"
+#include "cli/loss_listing.h"
 #include "cli/material_command.h"
 #include "cli/member_assignment.h"
 #include "cli/record_listing.h"
@@ -29,6 +32,7 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: toroglav-calc [DESIGN.sav | -] [--core NAME | --set NAME=TEXT]...\n"
     "                     [--save FILE.sav] [--report FILE.txt]\n"
+    "                     [--advise [FAMILY] | --losses [--material NAME] [--ambient C]]\n"
     "       toroglav-calc --list-cores [FILTER]\n"
     "       toroglav-calc --list-materials\n"
     "       toroglav-calc --loss-density MATERIAL --frequency KHZ --flux MT --temperature C\n"
@@ -55,6 +59,12 @@ constexpr std::string_view kUsage =
     "  --max-rise DEGREES  the overheating --advise allows, 40 unless given\n"
     "  --rank volume|loss  the order of --advise: smallest volume first (unless given) or least\n"
     "                      total loss, core and copper, first\n"
+    "  --losses            instead of the design, print its losses and heating as NAME=VALUE\n"
+    "                      lines: core loss at the real waveform and core temperature, each\n"
+    "                      winding's current, resistance, layers, AC factor and copper loss,\n"
+    "                      efficiency, and the maximum induction of least loss\n"
+    "  --material NAME     the ferrite of --losses (by default the design's N87 or N27)\n"
+    "  --ambient C         the ambient temperature of --losses, 40 unless given\n"
     "  --list-cores [FILTER]\n"
     "                      print the catalogue cores, or those with a word of a name that\n"
     "                      begins with FILTER: name, core type, the six dimension fields\n"
@@ -107,7 +117,18 @@ struct Request {
     std::optional<AdviceFamily> adviceFamily;  // none: the family of the design's core type
     double maxRise = kDefaultMaxRise;
     AdviceRank rank = AdviceRank::Volume;
+    bool losses = false;
+    const FerriteMaterial* material = nullptr;  // none: the design's N87 or N27
+    double ambientC = kDefaultAmbientC;
 };
+
+// The ferrites' names, for a message about one that is not among them.
+std::string KnownMaterialNames() {
+    std::string names;
+    for (const FerriteMaterial& material : FerriteMaterials())
+        AppendJoined(names, {names.empty() ? "" : ", ", material.name});
+    return names;
+}
 
 // A whole number of degrees or a decimal one, not below 0.
 bool ReadDegrees(std::string_view text, double& degrees) {
@@ -175,6 +196,25 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
             if (!rank) return UsageError(err, "'--rank' needs 'volume' or 'loss'");
             request.rank = *rank;
             ++i;
+        } else if (arg == "--losses") {
+            request.losses = true;
+        } else if (arg == "--material") {
+            if (i + 1 == args.size()) return UsageError(err, "'--material' needs a ferrite's name");
+            request.material = FindFerriteMaterial(args[++i]);
+            if (!request.material)
+                return UsageError(err,
+                                  Joined({"no ferrite '", args[i],
+                                          "' in the library; it has: ", KnownMaterialNames()}));
+        } else if (arg == "--ambient") {
+            double ambient = 0;
+            const std::string_view text = i + 1 < args.size() ? args[i + 1] : std::string_view();
+            const auto [end, error] =
+                std::from_chars(text.data(), text.data() + text.size(), ambient);
+            if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||
+                !(ambient >= -273.15 && ambient < 200))
+                return UsageError(err, "'--ambient' needs a temperature in degrees C below 200");
+            request.ambientC = ambient;
+            ++i;
         } else if (arg == "--list-cores") {
             const bool filtered = i + 1 < args.size() && !args[i + 1].starts_with('-');
             Print(out, ListCores(filtered ? args[i + 1] : std::string_view()));
@@ -193,6 +233,11 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
             request.designFile = std::string(arg);
         }
     }
+
+    if (request.losses && request.advise)
+        return UsageError(err, "'--losses' and '--advise' ask for different listings");
+    if ((request.material || request.ambientC != kDefaultAmbientC) && !request.losses)
+        return UsageError(err, "'--material' and '--ambient' belong to '--losses'");
 
     // The second write would silently replace the first.
     if (request.saveFile && request.reportFile &&
@@ -226,7 +271,7 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
     }
 
     const DesignRecord designAsTyped = record;
-    CalculateRecord(record, [err](std::string_view warning) {
+    const DesignResult result = CalculateRecord(record, [err](std::string_view warning) {
         std::string line =
             Joined({Cp1251ToUtf8(Cp1251<"Внимание! ">), Cp1251ToUtf8(warning), "\n"});
         std::replace(line.begin(), line.end() - 1, '\n', ' ');
@@ -241,6 +286,16 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
         !WriteOutputFile(err, *request.reportFile,
                          SaveTextReport(std::filesystem::path(*request.reportFile), record)))
         return kExitFileError;
+    if (request.losses) {
+        const FerriteMaterial& material =
+            request.material ? *request.material : MaterialOfDesign(designAsTyped.m_nMaterial);
+        const LossAnalysis analysis = AnalyseLosses(result, material, request.ambientC);
+        if (!analysis.judged)
+            Print(err,
+                  Joined({"toroglav-calc: the losses cannot be judged: ", analysis.reason, "\n"}));
+        const LossOptimum optimum = FindLossOptimum(designAsTyped, material, request.ambientC);
+        return PrintOutput(out, err, ListLosses(material, request.ambientC, analysis, optimum));
+    }
     if (!request.advise) return PrintOutput(out, err, ListRecord(record));
 
     const Advice advice = AdviseCores(

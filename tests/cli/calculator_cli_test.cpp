@@ -72,6 +72,19 @@ TEST(CalculatorCli, WarningsGoToStandardErrorOnOneLine) {
     EXPECT_EQ(Member(r.out, "m_strOverheat"), "50 - 55");
 }
 
+// Every figure of the analysis, the primary's and output 1's windings among them, and no listing.
+TEST(CalculatorCli, LossesOfTheDefaultDesign) {
+    const CliResult r = RunCli({"--losses", "--material", "3c90", "--ambient", "25"});
+    ASSERT_EQ(r.exitCode, kExitOk) << r.err;
+    EXPECT_EQ(Member(r.out, "material"), "3C90");
+    EXPECT_EQ(Member(r.out, "ambient_C"), "25");
+    EXPECT_EQ(Member(r.out, "layers[P]"), "1");
+    EXPECT_NE(Member(r.out, "copper_loss_W[1]"), "<missing>");
+    EXPECT_EQ(Member(r.out, "copper_loss_W[2]"), "<missing>");
+    EXPECT_EQ(Member(r.out, "thermal_runaway"), "0");
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 19 + 5 * 2);  // P and 1
+}
+
 struct UsageCase {
     const char* name;
     std::vector<std::string> args;
@@ -94,6 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"UnknownMember", {"--set", "m_strColour=red"}, "m_strColour"},
         UsageCase{"MissingEquals", {"--set", "m_strFrequency"}, "m_strFrequency"},
         UsageCase{"MissingAssignment", {"--set"}, "--set"},
+        UsageCase{"UnknownFerrite", {"--losses", "--material", "N99"}, "N87, N27"},
+        UsageCase{"AmbientNotANumber", {"--losses", "--ambient", "warm"}, "--ambient"},
+        UsageCase{"AmbientWithoutLosses", {"--ambient", "25"}, "--losses"},
         UsageCase{"OptionOutOfRange", {"--set", "m_nConverter=3"}, "m_nConverter"},
         UsageCase{"OptionNegative", {"--set", "m_nCoreType=-1"}, "m_nCoreType"},
         UsageCase{"OptionNotWhole", {"--set", "m_nMaterial=1,0"}, "m_nMaterial"},
