@@ -83,9 +83,11 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
 
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
-    list_->setHeaderLabels({u"Магнитопровод"_s, u"Тип"_s, u"Объем, см3"_s, u"Витки первичной"_s,
-                            u"Заполнение окна"_s, u"Потери в сердечнике, Вт"_s, u"Перегрев"_s,
-                            u"КПД, %"_s, u"Температура, °C"_s, u"Суммарные потери, Вт"_s});
+    // Two-line headings keep the ten columns within a small screen.
+    list_->setHeaderLabels({u"Магнитопровод"_s, u"Тип"_s, u"Объем,\nсм3"_s, u"Витки\nпервичной"_s,
+                            u"Заполнение\nокна"_s, u"Потери в\nсердечнике, Вт"_s, u"Перегрев"_s,
+                            u"КПД, %"_s, u"Температура\nсердечника, °C"_s,
+                            u"Суммарные\nпотери, Вт"_s});
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->setMinimumSize(units.x(330), units.y(150));
     summary_->setTextFormat(Qt::PlainText);
