@@ -132,14 +132,17 @@ void LossPlot::Show(const LossOptimum& optimum, double presentInductionT,
     if (!(top > 0) || !std::isfinite(top)) top = 1;
     const double step = NiceStep(top);
     top = step * std::ceil(top / step);
-    lossAxis_->setTickInterval(step);
-    lossAxis_->setLabelFormat(LabelFormat(step));
-    lossAxis_->setRange(0, top);
+    // Each of these lays the axis's labels out anew, even for the value it has: only changes.
+    if (lossAxis_->tickInterval() != step) {
+        lossAxis_->setTickInterval(step);
+        lossAxis_->setLabelFormat(LabelFormat(step));
+    }
+    if (lossAxis_->max() != top) lossAxis_->setRange(0, top);
     const double right =
         optimum.samples.empty()
             ? kInductionStepT
             : kInductionStepT * std::ceil(optimum.samples.back().inductionMaxT / kInductionStepT);
-    inductionAxis_->setRange(0, right);
+    if (inductionAxis_->max() != right) inductionAxis_->setRange(0, right);
 
     // The shaded stretches reach halfway to the neighbouring samples that fit.
     QList<QPointF> shade;
