@@ -24,8 +24,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The longest number a real design gives any field; "тепловой разгон" is shorter.
+// The longest number a real design gives any field, and the text the temperature shows instead
+// of a number.
 constexpr QStringView kWidestNumber = u"00000,000";
+constexpr QStringView kRunawayText = u"тепловой разгон";
+// Lines kept for the warnings, so that the window keeps its size whatever they say.
+constexpr int kWarningLines = 8;
 constexpr int kAmbientCharacters = 6;
 
 // One number of the analysis: its caption, where it is, the factor to the unit shown, its
@@ -64,16 +68,29 @@ constexpr std::size_t kRiseRow = 7;
 constexpr QStringView kWindingColumns[] = {u"Ток\nдейств., А", u"Сопротивление\nпост., мОм",
                                            u"Число\nслоев", u"Коэффициент\nFr", u"Потери,\nВт"};
 
+// "Первичная" (index 0) or "Выход 1" to "Выход 5", with the halves of a centre-tapped winding.
+QString WindingName(std::size_t index, int halves) {
+    QString name = index == 0 ? u"Первичная"_s : u"Выход %1"_s.arg(index);
+    return halves > 1 ? name + u" (2 половины)"_s : name;
+}
+
 // A number with a decimal comma; a value that is not a number shows as a dash.
 QString Number(double value, FixedDecimals decimals) {
     if (!std::isfinite(value)) return u"—"_s;
     return QString::fromStdString(FormatFixed(value, decimals));
 }
 
-QLabel* Field(QWidget* parent, QStringView name) {
+// A row or note shown only for some designs keeps its room, so the window never changes size.
+void KeepRoomWhenHidden(QWidget& widget) {
+    QSizePolicy policy = widget.sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget.setSizePolicy(policy);
+}
+
+QLabel* Field(QWidget* parent, QStringView name, QStringView widest = kWidestNumber) {
     auto* field = new ResultField(parent);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(kWidestNumber.toString()));
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(widest.toString()));
     field->setObjectName(name.toString());
     field->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return field;
@@ -109,7 +126,10 @@ LossWindow::LossWindow(QWidget* owner)
         u"У обмоток из двух половин ток и сопротивление указаны для одной "
         u"половины, слои и потери — для всей обмотки."_s);
     halvesNote_->setWordWrap(true);
+    KeepRoomWhenHidden(*halvesNote_);
     warnings_->setWordWrap(true);
+    warnings_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    warnings_->setMinimumHeight(kWarningLines * warnings_->fontMetrics().lineSpacing());
     warnings_->setTextFormat(Qt::PlainText);
     warnings_->setObjectName(u"warnings"_s);
     QPalette warningColour = warnings_->palette();
@@ -182,6 +202,8 @@ QGridLayout* LossWindow::BuildResults() {
     presentInduction_ = addRow(u"Индукция, максимальная", u"inductionMax", u"Т");
     for (const ResultRow& result : kResultRows)
         results_.push_back(addRow(result.caption, result.name, result.unit));
+    results_[kTemperatureRow]->setMinimumWidth(
+        fontMetrics().horizontalAdvance(kRunawayText.toString()));
     grid->setRowMinimumHeight(row++, fontMetrics().height() / 2);  // the optimum apart
     optimumInduction_ = addRow(u"Индукция с наименьшими потерями", u"optimumInduction", u"Т");
     optimumLoss_ = addRow(u"Суммарные потери при ней", u"optimumLoss", u"Вт");
@@ -199,12 +221,16 @@ QGridLayout* LossWindow::BuildWindings() {
         WindingRow& winding = windings_[i];
         const int row = static_cast<int>(i) + 1;
         winding.name = new QLabel(this);
+        KeepRoomWhenHidden(*winding.name);
         grid->addWidget(winding.name, row, 0);
         for (std::size_t column = 0; column < winding.numbers.size(); ++column) {
             winding.numbers[column] = Field(this, u"winding%1.%2"_s.arg(i).arg(column));
+            KeepRoomWhenHidden(*winding.numbers[column]);
             grid->addWidget(winding.numbers[column], row, static_cast<int>(column) + 1);
         }
     }
+    grid->setColumnMinimumWidth(0, std::max(fontMetrics().horizontalAdvance(WindingName(0, 2)),
+                                            fontMetrics().horizontalAdvance(WindingName(5, 2))));
     grid->setColumnStretch(static_cast<int>(std::size(kWindingColumns)) + 1, 1);
     return grid;
 }
@@ -241,22 +267,18 @@ void LossWindow::ShowAnalysis() {
         results_[i]->setText(Number(analysis_.*row.value * row.scale, row.decimals));
     }
     if (analysis_.thermalRunaway) {
-        results_[kTemperatureRow]->setText(u"тепловой разгон"_s);
+        results_[kTemperatureRow]->setText(kRunawayText.toString());
         results_[kRiseRow]->setText(u"—"_s);
     }
     optimumInduction_->setText(optimum_.inductionMaxT ? Number(*optimum_.inductionMaxT, 3)
-                                                      : u"нет"_s);
+                                                      : u"—"_s);
     optimumLoss_->setText(optimum_.inductionMaxT ? Number(optimum_.totalLossW, 3) : u"—"_s);
     apply_->setEnabled(optimum_.inductionMaxT.has_value());
 
-    const bool halves = analysis_.primary.halves > 1;
-    ShowWinding(windings_[0], analysis_.primary,
-                halves ? u"Первичная (2 половины)"_s : u"Первичная"_s);
+    ShowWinding(windings_[0], analysis_.primary, WindingName(0, analysis_.primary.halves));
     for (std::size_t k = 0; k < kOutputCount; ++k) {
         const auto& output = analysis_.outputs[k];
-        const QString name = u"Выход %1"_s.arg(k + 1);
-        ShowWinding(windings_[k + 1], output,
-                    output && output->halves > 1 ? name + u" (2 половины)"_s : name);
+        ShowWinding(windings_[k + 1], output, WindingName(k + 1, output ? output->halves : 1));
     }
 
     QStringList warnings;
@@ -271,9 +293,9 @@ void LossWindow::ShowAnalysis() {
     if (!optimum_.inductionMaxT)
         warnings << u"Ни при какой индукции обмотки не помещаются в окно без разгона."_s;
     warnings_->setText(warnings.join(u'\n'));
-    halvesNote_->setVisible(halves || std::ranges::any_of(analysis_.outputs, [](const auto& o) {
-                                return o && o->halves > 1;
-                            }));
+    halvesNote_->setVisible(
+        analysis_.primary.halves > 1 ||
+        std::ranges::any_of(analysis_.outputs, [](const auto& o) { return o && o->halves > 1; }));
 }
 
 void LossWindow::ShowWinding(WindingRow& row, const std::optional<WindingLoss>& winding,

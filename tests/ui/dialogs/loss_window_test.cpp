@@ -52,6 +52,9 @@ QString Comma(double value, FixedDecimals decimals) {
     return QString::fromStdString(FormatFixed(value, decimals));
 }
 
+// Texts typed into the main window's edits, by identifier.
+using Typed = QList<std::pair<int, QString>>;
+
 QPushButton* ApplyButton(const LossWindow& losses) {
     for (QPushButton* button : losses.findChildren<QPushButton*>())
         if (button->text() == u"Применить оптимум"_s) return button;
@@ -116,18 +119,37 @@ private slots:
         QCOMPARE(material->currentText(), u"N27 (TDK)"_s);
     }
 
-    // Push-pull with five outputs, the longest table: the window fits 1024 x 768 with its frame
-    // and shows every number whole.
+    // The longest table (push-pull, five outputs) and the widest text (a tiny ring that runs
+    // away): the window fits 1024 x 768 with its frame and shows every number whole.
+    void everyNumberWholeOnTheSmallScreen_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<Typed>("typed");
+        QTest::addColumn<bool>("runsAway");
+        Typed outputs;
+        for (int k = 1; k < kOutputCount; ++k)
+            outputs << std::pair(ids::kOutVoltage[k], QString::number(5 * k))
+                    << std::pair(ids::kOutCurrent[k], u"1,5"_s);
+        QTest::newRow("push-pull, five outputs")
+            << QList<int>{ids::kConverter[0]} << outputs << false;
+        QTest::newRow("runaway") << QList<int>{}
+                                 << Typed{{ids::kFrequency, u"100"_s},
+                                          {ids::kInductionMax, u"0,3"_s},
+                                          {ids::kDimD, u"10"_s},
+                                          {ids::kDimd, u"6"_s},
+                                          {ids::kDimh, u"4"_s}}
+                                 << true;
+    }
     void everyNumberWholeOnTheSmallScreen() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(Typed, typed);
+        QFETCH(bool, runsAway);
         OpenWindow window;
-        window.Click(ids::kConverter[0]);
-        for (int k = 1; k < kOutputCount; ++k) {
-            window.Type(ids::kOutVoltage[k], QString::number(5 * k));
-            window.Type(ids::kOutCurrent[k], u"1,5"_s);
-        }
+        for (const int id : clicks) window.Click(id);
+        for (const auto& [id, text] : typed) window.Type(id, text);
         window.Click(ids::kCalculate);
         LossWindow* losses = OpenLosses(window);
-        QVERIFY(losses && losses->analysis().outputs[4]);
+        QVERIFY(losses);
+        QCOMPARE(losses->analysis().thermalRunaway, runsAway);
         QVERIFY(QTest::qWaitForWindowExposed(losses));
         if (losses->devicePixelRatio() == 1)
             QVERIFY2(
