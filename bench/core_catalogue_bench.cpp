@@ -1,6 +1,7 @@
 // The catalogue's look-ups: a name found, the closest names to an unknown one (the usage error of
 // toroglav-calc), the filter the catalogue window runs on every keystroke, and advice over every
-// core of the catalogue, which the adviser window runs whenever its family changes.
+// core of the catalogue with the loss analysis of each, which the adviser window runs whenever its
+// family or its order changes.
 #include <benchmark/benchmark.h>
 
 #include <string>

@@ -17,22 +17,41 @@ bool FillWithin(double fill, double entered) {
     constexpr double kHalfShownDigit = 0.0005;
     return !(fill >= entered + kHalfShownDigit);
 }
-}  // namespace
 
-std::optional<AdviceFamily> AdviceFamilyNamed(std::string_view name) {
-    constexpr std::pair<std::string_view, AdviceFamily> kWords[] = {
-        {"ring", AdviceFamily::Ring},
-        {"e", AdviceFamily::E},
-        {"etd", AdviceFamily::Etd},
-        {"other", AdviceFamily::Other},
-        {"all", AdviceFamily::All},
-    };
+// The value whose word is `name`, letter case ignored.
+template <class Value, std::size_t N>
+std::optional<Value> Named(std::string_view name,
+                           const std::pair<std::string_view, Value> (&words)[N]) {
     const auto sameLetters = [](char typed, char word) {
         return std::tolower(static_cast<unsigned char>(typed)) == word;
     };
-    for (const auto& [word, family] : kWords)
-        if (std::ranges::equal(name, word, sameLetters)) return family;
+    for (const auto& [word, value] : words)
+        if (std::ranges::equal(name, word, sameLetters)) return value;
     return std::nullopt;
+}
+
+// The core settles at a temperature (judged, no runaway) no hotter than the limit. A temperature
+// that is not a number fails.
+bool CoolEnough(const LossAnalysis& analysis) {
+    return analysis.judged && !analysis.thermalRunaway &&
+           analysis.coreTemperatureC <= kMaxCoreTemperatureC;
+}
+}  // namespace
+
+std::optional<AdviceFamily> AdviceFamilyNamed(std::string_view name) {
+    static constexpr std::pair<std::string_view, AdviceFamily> kWords[] = {
+        {"ring", AdviceFamily::Ring},   {"e", AdviceFamily::E},     {"etd", AdviceFamily::Etd},
+        {"other", AdviceFamily::Other}, {"all", AdviceFamily::All},
+    };
+    return Named(name, kWords);
+}
+
+std::optional<AdviceRank> AdviceRankNamed(std::string_view name) {
+    static constexpr std::pair<std::string_view, AdviceRank> kWords[] = {
+        {"volume", AdviceRank::Volume},
+        {"loss", AdviceRank::Loss},
+    };
+    return Named(name, kWords);
 }
 
 AdviceFamily AdviceFamilyOf(std::int32_t coreType) {
@@ -71,19 +90,23 @@ AdviceCriterion Advice::MostFailed() const {
 }
 
 Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> candidates,
-                   double maxRise) {
+                   double maxRise, AdviceRank rank) {
     Advice advice;
+    const FerriteMaterial& material = MaterialOfDesign(design.m_nMaterial);
     DesignRecord record;
     for (const CatalogueCore& core : candidates) {
         record = design;
         ApplyCore(core, record);
         const DesignResult result = Calculate(record);
+        const bool finite = ResultsFinite(result);
+        const LossAnalysis analysis = finite ? AnalyseLosses(result, material) : LossAnalysis{};
 
         const bool passes[kAdviceCriteria] = {
-            ResultsFinite(result),
+            finite,
             result.warnings.empty(),
             FillWithin(result.power.windowFill, result.inputs.windowFill),
             RiseWithin(result.coreLoss.overheat, maxRise),
+            !finite || CoolEnough(analysis),
         };
         bool kept = true;
         for (int i = 0; i < kAdviceCriteria; ++i)
@@ -100,11 +123,16 @@ Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> ca
                                 .windowFill = record.m_strWindowFillResult,
                                 .coreLossText = record.m_strCoreLoss,
                                 .overheat = record.m_strOverheat,
-                                .efficiency = record.m_strEfficiency});
+                                .efficiency = record.m_strEfficiency,
+                                .coreTemperatureC = analysis.coreTemperatureC,
+                                .totalLossW = analysis.totalLossW});
     }
-    std::ranges::sort(advice.cores, [](const CoreAdvice& a, const CoreAdvice& b) {
-        if (a.volume != b.volume) return a.volume < b.volume;
-        if (a.coreLoss != b.coreLoss) return a.coreLoss < b.coreLoss;
+    const auto key = [rank](const CoreAdvice& a) {
+        return rank == AdviceRank::Loss ? std::pair(a.totalLossW, a.volume)
+                                        : std::pair(a.volume, a.coreLoss);
+    };
+    std::ranges::sort(advice.cores, [&](const CoreAdvice& a, const CoreAdvice& b) {
+        if (key(a) != key(b)) return key(a) < key(b);
         return a.core->name < b.core->name;
     });
     // A name the data holds twice is listed once, where it ranks best.

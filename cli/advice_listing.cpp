@@ -9,10 +9,26 @@ namespace toroglav::cli {
 std::string ListAdvice(const Advice& advice) {
     std::string out(kAdviceHeader);
     for (const CoreAdvice& a : advice.cores)
-        AppendJoined(out, {a.core->name, "\t", std::to_string(a.core->coreType()), "\t",
-                           FormatFixed(a.volume, 2), "\t", Cp1251ToUtf8(a.primaryTurns), "\t",
-                           Cp1251ToUtf8(a.windowFill), "\t", Cp1251ToUtf8(a.coreLossText), "\t",
-                           Cp1251ToUtf8(a.overheat), "\t", Cp1251ToUtf8(a.efficiency), "\n"});
+        AppendJoined(out, {a.core->name,
+                           "\t",
+                           std::to_string(a.core->coreType()),
+                           "\t",
+                           FormatFixed(a.volume, 2),
+                           "\t",
+                           Cp1251ToUtf8(a.primaryTurns),
+                           "\t",
+                           Cp1251ToUtf8(a.windowFill),
+                           "\t",
+                           Cp1251ToUtf8(a.coreLossText),
+                           "\t",
+                           Cp1251ToUtf8(a.overheat),
+                           "\t",
+                           Cp1251ToUtf8(a.efficiency),
+                           "\t",
+                           FormatFixed(a.coreTemperatureC, 1),
+                           "\t",
+                           FormatFixed(a.totalLossW, 2),
+                           "\n"});
     return out;
 }
 
@@ -26,6 +42,8 @@ std::string_view FailedCriterionText(AdviceCriterion criterion) {
             return "a window fill above the one entered";
         case AdviceCriterion::Overheat:
             return "overheating above the limit";
+        case AdviceCriterion::CoreTemperature:
+            return "a core hotter than 100 C or thermal runaway";
     }
     return {};
 }

@@ -1,8 +1,9 @@
 #pragma once
 // "--advise": a header line, then one line per catalogue core that carries the design, best
 // first, its fields separated by tabs: the name, the core type number, the volume in cm3 (two
-// decimals, a decimal comma), and the texts of the primary turns, the window fill, the core loss,
-// the overheating band and the efficiency, in UTF-8.
+// decimals, a decimal comma), the texts of the primary turns, the window fill, the core loss,
+// the overheating band and the efficiency, in UTF-8, and last the loss analysis's core
+// temperature in C (one decimal) and total loss in W (two decimals), with a decimal comma.
 
 #include <string>
 #include <string_view>
@@ -13,7 +14,7 @@ namespace toroglav::cli {
 
 inline constexpr std::string_view kAdviceHeader =
     "name\tcore type\tvolume, cm3\tprimary turns\twindow fill\tcore loss, W\toverheating, "
-    "degrees\tefficiency, %\n";
+    "degrees\tefficiency, %\tcore temperature, C\ttotal loss, W\n";
 
 std::string ListAdvice(const Advice& advice);
 

@@ -52,9 +52,13 @@ constexpr std::string_view kUsage =
     "                      instead of the design, list the catalogue cores of the family (other:\n"
     "                      the cores given by Ae, le, So and Ve; by default the family of the\n"
     "                      core type) that carry it: finite results, no warning, the window fill\n"
-    "                      at most the one entered, overheating at most --max-rise; smallest\n"
-    "                      volume first, one a line, tab-separated\n"
+    "                      at most the one entered, overheating at most --max-rise, the core\n"
+    "                      at most 100 C at 40 C ambient (the loss analysis with N87 or N27 as\n"
+    "                      the design chooses); in the order --rank asks, one a line,\n"
+    "                      tab-separated, the core temperature in C and the total loss in W last\n"
     "  --max-rise DEGREES  the overheating --advise allows, 40 unless given\n"
+    "  --rank volume|loss  the order of --advise: smallest volume first (unless given) or least\n"
+    "                      total loss, core and copper, first\n"
     "  --losses            instead of the design, print its losses and heating as NAME=VALUE\n"
     "                      lines: core loss at the real waveform and core temperature, each\n"
     "                      winding's current, resistance, layers, AC factor and copper loss,\n"
@@ -112,6 +116,7 @@ struct Request {
     bool advise = false;
     std::optional<AdviceFamily> adviceFamily;  // none: the family of the design's core type
     double maxRise = kDefaultMaxRise;
+    AdviceRank rank = AdviceRank::Volume;
     bool losses = false;
     const FerriteMaterial* material = nullptr;  // none: the design's N87 or N27
     double ambientC = kDefaultAmbientC;
@@ -185,6 +190,11 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
         } else if (arg == "--max-rise") {
             if (i + 1 == args.size() || !ReadDegrees(args[i + 1], request.maxRise))
                 return UsageError(err, "'--max-rise' needs a number of degrees");
+            ++i;
+        } else if (arg == "--rank") {
+            const auto rank = i + 1 < args.size() ? AdviceRankNamed(args[i + 1]) : std::nullopt;
+            if (!rank) return UsageError(err, "'--rank' needs 'volume' or 'loss'");
+            request.rank = *rank;
             ++i;
         } else if (arg == "--losses") {
             request.losses = true;
@@ -291,7 +301,7 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
     const Advice advice = AdviseCores(
         designAsTyped,
         AdviceCandidates(request.adviceFamily.value_or(AdviceFamilyOf(designAsTyped.m_nCoreType))),
-        request.maxRise);
+        request.maxRise, request.rank);
     if (advice.cores.empty())
         Print(err, Joined({"toroglav-calc: no catalogue core carries this design; most often: ",
                            FailedCriterionText(advice.MostFailed()), "\n"}));

@@ -2,10 +2,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "cli_runner.h"
 
@@ -130,7 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"SaveAndReportToOneFile",
                   {"--save", "a.sav", "--report", "./a.sav"},
                   "'--save' and '--report' both write './a.sav'"},
-        UsageCase{"MaxRiseNotANumber", {"--advise", "--max-rise", "warm"}, "--max-rise"}),
+        UsageCase{"MaxRiseNotANumber", {"--advise", "--max-rise", "warm"}, "--max-rise"},
+        UsageCase{"RankUnknown", {"--advise", "--rank", "price"}, "'--rank' needs"}),
     [](const auto& info) { return info.param.name; });
 
 struct FullOutputCase {
@@ -162,12 +165,29 @@ TEST(CalculatorCli, AdviseListsTheCoresThatCarryTheDesign) {
     ASSERT_TRUE(r.out.starts_with("name\tcore type\tvolume, cm3\t")) << r.out;
     const std::string first = r.out.substr(r.out.find('\n') + 1);
     EXPECT_TRUE(first.starts_with("T 35/22/9.8\t0\t5,62\t107 (107,09)\t")) << first;
-    EXPECT_EQ(std::count(first.begin(), first.begin() + first.find('\n'), '\t'), 7);
+    EXPECT_EQ(std::count(first.begin(), first.begin() + first.find('\n'), '\t'), 9);
 
     const CliResult none = RunCli({"--advise", "ring", "--max-rise", "0"});
     EXPECT_EQ(none.exitCode, kExitOk);
     EXPECT_EQ(std::count(none.out.begin(), none.out.end(), '\n'), 1);  // the header alone
     EXPECT_NE(none.err.find("overheating above the limit"), std::string::npos) << none.err;
+}
+
+// By loss: the last field, the total loss, never falls down the list, and the order is not the
+// one by volume.
+TEST(CalculatorCli, AdviseRankedByLossListsTheLeastLossFirst) {
+    const CliResult byLoss = RunCli({"--advise", "ring", "--rank", "LOSS"});
+    ASSERT_EQ(byLoss.exitCode, kExitOk) << byLoss.err;
+    std::istringstream lines(byLoss.out.substr(byLoss.out.find('\n') + 1));
+    std::vector<double> losses;
+    for (std::string line; std::getline(lines, line);) {
+        std::string loss = line.substr(line.rfind('\t') + 1);
+        std::replace(loss.begin(), loss.end(), ',', '.');
+        losses.push_back(std::stod(loss));
+    }
+    ASSERT_GT(losses.size(), 2u);
+    EXPECT_TRUE(std::ranges::is_sorted(losses));
+    EXPECT_NE(byLoss.out, RunCli({"--advise", "ring"}).out);
 }
 
 TEST(CalculatorCli, HelpPrintsUsage) {

@@ -45,6 +45,8 @@ QString FailedCriterion(AdviceCriterion criterion) {
             return u"обмотки не помещаются в окно"_s;
         case AdviceCriterion::Overheat:
             return u"перегрев больше %1 градусов"_s.arg(kDefaultMaxRise);
+        case AdviceCriterion::CoreTemperature:
+            return u"сердечник горячее %1 °C или тепловой разгон"_s.arg(kMaxCoreTemperatureC);
     }
     return {};
 }
@@ -55,6 +57,7 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
     : QDialog(owner),
       design_(design),
       family_(new QComboBox(this)),
+      rank_(new QComboBox(this)),
       list_(new QTreeWidget(this)),
       summary_(new QLabel(this)),
       pick_(new QPushButton(u"Выбрать"_s, this)) {
@@ -73,11 +76,18 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
         family_->findData(static_cast<int>(AdviceFamilyOf(design.m_nCoreType))));
     auto* familyCaption = new QLabel(u"&Семейство:"_s, this);
     familyCaption->setBuddy(family_);
+    rank_->addItem(u"меньший объем"_s, static_cast<int>(AdviceRank::Volume));
+    rank_->addItem(u"меньшие суммарные потери"_s, static_cast<int>(AdviceRank::Loss));
+    auto* rankCaption = new QLabel(u"С&начала:"_s, this);
+    rankCaption->setBuddy(rank_);
 
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
-    list_->setHeaderLabels({u"Магнитопровод"_s, u"Тип"_s, u"Объем, см3"_s, u"Витки первичной"_s,
-                            u"Заполнение окна"_s, u"Потери, Вт"_s, u"Перегрев"_s, u"КПД, %"_s});
+    // Two-line headings keep the ten columns within a small screen.
+    list_->setHeaderLabels({u"Магнитопровод"_s, u"Тип"_s, u"Объем,\nсм3"_s, u"Витки\nпервичной"_s,
+                            u"Заполнение\nокна"_s, u"Потери в\nсердечнике, Вт"_s, u"Перегрев"_s,
+                            u"КПД, %"_s, u"Температура\nсердечника, °C"_s,
+                            u"Суммарные\nпотери, Вт"_s});
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->setMinimumSize(units.x(330), units.y(150));
     summary_->setTextFormat(Qt::PlainText);
@@ -88,10 +98,14 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);
     connect(family_, &QComboBox::currentIndexChanged, this, &CoreAdviserDialog::ShowAdvice);
+    connect(rank_, &QComboBox::currentIndexChanged, this, &CoreAdviserDialog::ShowAdvice);
 
     auto* top = new QHBoxLayout;
     top->addWidget(familyCaption);
     top->addWidget(family_);
+    top->addSpacing(units.x(8));
+    top->addWidget(rankCaption);
+    top->addWidget(rank_);
     top->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(summary_, 1);
@@ -107,7 +121,8 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
 
 void CoreAdviserDialog::ShowAdvice() {
     const auto family = static_cast<AdviceFamily>(family_->currentData().toInt());
-    advice_ = AdviseCores(design_, AdviceCandidates(family));
+    const auto rank = static_cast<AdviceRank>(rank_->currentData().toInt());
+    advice_ = AdviseCores(design_, AdviceCandidates(family), kDefaultMaxRise, rank);
     list_->clear();
     for (const CoreAdvice& a : advice_.cores)
         new QTreeWidgetItem(
@@ -115,7 +130,9 @@ void CoreAdviserDialog::ShowAdvice() {
             {QString::fromLatin1(a.core->name), CoreTypeName(a.core->coreType()),
              QString::fromStdString(FormatFixed(a.volume, 2)), QStringFromCp1251(a.primaryTurns),
              QStringFromCp1251(a.windowFill), QStringFromCp1251(a.coreLossText),
-             QStringFromCp1251(a.overheat), QStringFromCp1251(a.efficiency)});
+             QStringFromCp1251(a.overheat), QStringFromCp1251(a.efficiency),
+             QString::fromStdString(FormatFixed(a.coreTemperatureC, 1)),
+             QString::fromStdString(FormatFixed(a.totalLossW, 2))});
     list_->setCurrentItem(list_->topLevelItem(0));
     for (int column = 2; column < list_->columnCount(); ++column)
         for (int row = 0; row < list_->topLevelItemCount(); ++row)

@@ -1,8 +1,8 @@
 #pragma once
 // The core adviser window: the catalogue cores of a family that carry the design as it stands in
-// the main window, best first, with what each gives. Enter or a double click picks the current
-// core, Esc leaves without one; the family can be changed in the window. It only chooses; the
-// main window applies the choice.
+// the main window, best first (smallest, or least total loss), with what each gives. Enter or a
+// double click picks the current core, Esc leaves without one; the family and the order can be
+// changed in the window. It only chooses; the main window applies the choice.
 
 #include <QDialog>
 #include <QStringView>
@@ -36,6 +36,7 @@ private:
     const DesignRecord& design_;
     Advice advice_;
     QComboBox* family_;
+    QComboBox* rank_;
     QTreeWidget* list_;
     QLabel* summary_;
     QPushButton* pick_;

@@ -21,6 +21,8 @@ inline constexpr int kSaveReport = 5;
 // The small button beside the dimensions' heading that picks a core from the catalogue.
 inline constexpr int kPickCore = 1133;
 inline constexpr int kAdviseCore = 1134;
+// Opens the window of the design's losses and heating.
+inline constexpr int kShowLosses = 1135;
 
 // Menu commands.
 inline constexpr int kShowSchemes = 32774;

@@ -106,6 +106,7 @@ void CToroglavDlg::ConnectCommands() {
         {ids::kSaveReport, &CToroglavDlg::OnSaveReport},
         {ids::kPickCore, &CToroglavDlg::OnPickCore},
         {ids::kAdviseCore, &CToroglavDlg::OnAdviseCore},
+        {ids::kShowLosses, &CToroglavDlg::OnShowLosses},
         {ids::kController[0], &CToroglavDlg::OnControllerTl494},
         {ids::kController[1], &CToroglavDlg::OnControllerOther},
         {ids::kSwitchDrop[0], &CToroglavDlg::OnSwitchDropUsat},

@@ -31,6 +31,7 @@ class QLineEdit;
 namespace toroglav::ui {
 class CVypr;
 class HintControl;
+class LossWindow;
 }  // namespace toroglav::ui
 
 namespace toroglav::ui {
@@ -78,6 +79,10 @@ public:
     // Opens the core catalogue; a core picked there is applied and calculated.
     void OnPickCore();
     void OnAdviseCore();
+    // Opens the window of the losses and heating, which then follows every calculation.
+    void OnShowLosses();
+    // Sets the maximum induction (3 decimals) and calculates.
+    void OnApplyOptimum(double inductionMaxT);
 
     // Field rules.
     void OnControllerTl494();
@@ -137,6 +142,8 @@ private:
     QRect m_rectPicture;
     HintControl* m_tooltip = nullptr;     // owned by the window
     std::unique_ptr<CVypr> m_dlgSchemes;  // made when first opened, kept while the window lives
+    LossWindow* m_lossWindow = nullptr;   // owned by the window; made when first opened
+    DesignRecord m_calculated;            // the record as last calculated, for the loss window
     bool m_initialised = false;
 };
 

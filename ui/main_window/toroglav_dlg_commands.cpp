@@ -9,6 +9,7 @@
 #include "calc/calculation.h"
 #include "calc/core_catalogue.h"
 #include "calc/option_values.h"
+#include "calc/result_format.h"
 #include "files/default_file_name.h"
 #include "files/design_file_path.h"
 #include "files/text_report.h"
@@ -16,7 +17,9 @@
 #include "ui/dialogs/core_adviser_dialog.h"
 #include "ui/dialogs/core_picker_dialog.h"
 #include "ui/dialogs/help_text.h"
+#include "ui/dialogs/loss_window.h"
 #include "ui/dialogs/schemes_dialog.h"
+#include "ui/main_window/control_ids.h"
 #include "ui/main_window/toroglav_dlg.h"
 #include "ui/services/qstring_cp1251.h"
 
@@ -38,6 +41,8 @@ void CToroglavDlg::OnCalculate() {
         m_messages->ShowWarning(this, QStringFromCp1251(warning));
     });
     UpdateData(false);
+    m_calculated = m_record;
+    if (m_lossWindow && m_lossWindow->isVisible()) m_lossWindow->ShowDesign(m_calculated);
 }
 
 // Files: the design, the state kept between runs and the text report.
@@ -152,6 +157,25 @@ void CToroglavDlg::ApplyCatalogueCore(const CatalogueCore& core) {
     ApplyCore(core, m_record);
     UpdateData(false);
     SetCoreType(KnownCoreType(m_record.m_nCoreType).value_or(CoreType::Ring));
+    OnCalculate();
+}
+
+// The losses and heating of the calculated design, in a window beside this one.
+
+void CToroglavDlg::OnShowLosses() {
+    if (!m_lossWindow) {
+        m_lossWindow = new LossWindow(this);
+        connect(m_lossWindow, &LossWindow::optimumApplied, this, &CToroglavDlg::OnApplyOptimum);
+    }
+    m_lossWindow->ShowDesign(m_calculated);
+    m_lossWindow->show();
+    m_lossWindow->raise();
+    m_lossWindow->activateWindow();
+}
+
+void CToroglavDlg::OnApplyOptimum(double inductionMaxT) {
+    m_form.get<QLineEdit>(ids::kInductionMax)
+        .setText(QStringFromCp1251(FormatFixed(inductionMaxT, 3)));
     OnCalculate();
 }
 

@@ -1,0 +1,165 @@
+// The "Потери и нагрев" window: the numbers of toroglav-calc --losses for the same design, the
+// optimum entered into the main window and calculated, a material change, and every number in
+// full on a window that fits the small screen.
+
+#include "ui/dialogs/loss_window.h"
+
+#include <QAbstractButton>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include "calc/result_format.h"
+#include "ui/main_window/control_ids.h"
+#include "ui/widgets/result_field.h"
+#include "window_test_support.h"
+
+using namespace Qt::StringLiterals;
+using namespace toroglav;
+using namespace toroglav::ui;
+using toroglav::ui::test::OpenWindow;
+
+namespace {
+
+LossWindow* OpenLosses(OpenWindow& window) {
+    window.Click(ids::kShowLosses);
+    return window->findChild<LossWindow*>();
+}
+
+QString Field(const LossWindow& losses, const QString& name) {
+    const auto* field = losses.findChild<QLabel*>(name);
+    return field ? field->text() : u"<missing %1>"_s.arg(name);
+}
+
+// NAME=VALUE lines of toroglav-calc.
+QHash<QString, double> CommandLineLosses(const QStringList& args) {
+    QProcess calc;
+    calc.start(QString::fromUtf8(TOROGLAV_CALC_PROGRAM), args);
+    calc.waitForFinished();
+    QHash<QString, double> values;
+    for (const QString& line : QString::fromUtf8(calc.readAllStandardOutput()).split(u'\n')) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals > 0) values.insert(line.left(equals), line.mid(equals + 1).toDouble());
+    }
+    return values;
+}
+
+QString Comma(double value, FixedDecimals decimals) {
+    return QString::fromStdString(FormatFixed(value, decimals));
+}
+
+// Texts typed into the main window's edits, by identifier.
+using Typed = QList<std::pair<int, QString>>;
+
+QPushButton* ApplyButton(const LossWindow& losses) {
+    for (QPushButton* button : losses.findChildren<QPushButton*>())
+        if (button->text() == u"Применить оптимум"_s) return button;
+    return nullptr;
+}
+
+}  // namespace
+
+class LossWindowTest : public QObject {
+    Q_OBJECT
+
+    test::ModalWatchdog watchdog_;
+
+private slots:
+    void cleanup() { QCOMPARE(watchdog_.TakeSeen(), QStringList()); }
+
+    // The command line works the default design out on its own; the window must show the same.
+    void showsTheNumbersOfTheCommandLine() {
+        OpenWindow window;
+        const LossWindow* losses = OpenLosses(window);
+        QVERIFY(losses && losses->isVisible());
+        QCOMPARE(losses->windowTitle(), u"Потери и нагрев"_s);
+        const QHash<QString, double> calc = CommandLineLosses({u"--losses"_s});
+        QVERIFY(calc.contains(u"total_loss_W"_s));
+        QCOMPARE(Field(*losses, u"coreLoss"_s), Comma(calc[u"core_loss_W"_s], 3));
+        QCOMPARE(Field(*losses, u"totalLoss"_s), Comma(calc[u"total_loss_W"_s], 3));
+        QCOMPARE(Field(*losses, u"coreTemperature"_s), Comma(calc[u"core_temperature_C"_s], 1));
+        QCOMPARE(Field(*losses, u"optimumInduction"_s), Comma(calc[u"optimum_flux_T"_s], 3));
+    }
+
+    // The optimum goes into the main window's induction, which calculates; the loss window
+    // follows, its plot updated in place.
+    void optimumIsAppliedAndCalculated() {
+        OpenWindow window;
+        LossWindow* losses = OpenLosses(window);
+        QVERIFY(losses);
+        const double optimum = losses->optimum().inductionMaxT.value_or(0);
+        QVERIFY(optimum > 0.2);  // the default design's 0,2 T is not its optimum
+        const QString turnsBefore = window.Text(ids::kPrimaryTurns);
+        const QList<QAbstractSeries*> series = losses->findChild<QChartView*>()->chart()->series();
+        ApplyButton(*losses)->click();
+        // The calculation reads the comma and writes the text back with a point.
+        QCOMPARE(window.Text(ids::kInductionMax), Comma(optimum, 3).replace(u',', u'.'));
+        QVERIFY(window.Text(ids::kPrimaryTurns) != turnsBefore);
+        QCOMPARE(Field(*losses, u"inductionMax"_s), Comma(optimum, 3));
+        QCOMPARE(losses->findChild<QChartView*>()->chart()->series(), series);
+    }
+
+    // Another ferrite in the window changes the core loss; the main window's material choice,
+    // once calculated, brings the window to that material.
+    void materialChoice() {
+        OpenWindow window;
+        LossWindow* losses = OpenLosses(window);
+        QVERIFY(losses);
+        auto* material = losses->findChild<QComboBox*>();
+        QCOMPARE(material->currentText(), u"N87 (TDK)"_s);
+        const QString n87 = Field(*losses, u"coreLoss"_s);
+        material->setCurrentIndex(material->findText(u"3C90 (Ferroxcube)"_s));
+        QVERIFY(Field(*losses, u"coreLoss"_s) != n87);
+        window.Click(ids::kMaterial[1]);
+        window.Click(ids::kCalculate);
+        QCOMPARE(material->currentText(), u"N27 (TDK)"_s);
+    }
+
+    // The longest table (push-pull, five outputs) and the widest text (a tiny ring that runs
+    // away): the window fits 1024 x 768 with its frame and shows every number whole.
+    void everyNumberWholeOnTheSmallScreen_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<Typed>("typed");
+        QTest::addColumn<bool>("runsAway");
+        Typed outputs;
+        for (int k = 1; k < kOutputCount; ++k)
+            outputs << std::pair(ids::kOutVoltage[k], QString::number(5 * k))
+                    << std::pair(ids::kOutCurrent[k], u"1,5"_s);
+        QTest::newRow("push-pull, five outputs")
+            << QList<int>{ids::kConverter[0]} << outputs << false;
+        QTest::newRow("runaway") << QList<int>{}
+                                 << Typed{{ids::kFrequency, u"100"_s},
+                                          {ids::kInductionMax, u"0,3"_s},
+                                          {ids::kDimD, u"10"_s},
+                                          {ids::kDimd, u"6"_s},
+                                          {ids::kDimh, u"4"_s}}
+                                 << true;
+    }
+    void everyNumberWholeOnTheSmallScreen() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(Typed, typed);
+        QFETCH(bool, runsAway);
+        OpenWindow window;
+        for (const int id : clicks) window.Click(id);
+        for (const auto& [id, text] : typed) window.Type(id, text);
+        window.Click(ids::kCalculate);
+        LossWindow* losses = OpenLosses(window);
+        QVERIFY(losses);
+        QCOMPARE(losses->analysis().thermalRunaway, runsAway);
+        QVERIFY(QTest::qWaitForWindowExposed(losses));
+        if (losses->devicePixelRatio() == 1)
+            QVERIFY2(
+                losses->frameGeometry().width() <= 1024 && losses->frameGeometry().height() <= 768,
+                qPrintable(u"%1 x %2"_s.arg(losses->frameGeometry().width())
+                               .arg(losses->frameGeometry().height())));
+        for (const ResultField* field : losses->findChildren<ResultField*>())
+            QVERIFY2(!field->isVisible() || !field->IsCut(), qPrintable(field->text()));
+    }
+};
+
+QTEST_MAIN(LossWindowTest)
+#include "loss_window_test.moc"

@@ -1,0 +1,81 @@
+#pragma once
+// The "Потери и нагрев" window: the losses and the heating of the design the main window last
+// calculated (calc/loss_analysis.h), with a ferrite of the library and an ambient temperature
+// chosen here, and the plot of the losses against the maximum induction with its optimum.
+//
+// It follows the main window, which hands it every design it calculates while it is open
+// (ShowDesign); a change of the material or the ambient temperature recomputes at once. The
+// material follows the main window's N87/N27 choice whenever that choice changes. It changes no
+// design: "Применить оптимум" only asks the main window (optimumApplied), which sets its maximum
+// induction and calculates.
+
+#include <QDialog>
+#include <QStringView>
+#include <array>
+
+#include "calc/design_record.h"
+#include "calc/loss_analysis.h"
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace toroglav::ui {
+
+class LossPlot;
+
+// The caption of the main window's button that opens the window, and its title.
+inline constexpr QStringView kShowLossesCaption = u"Потери и нагрев";
+
+class LossWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit LossWindow(QWidget* owner);
+
+    // The design as the main window last calculated it.
+    void ShowDesign(const DesignRecord& calculated);
+
+    const LossAnalysis& analysis() const { return analysis_; }
+    const LossOptimum& optimum() const { return optimum_; }
+
+signals:
+    void optimumApplied(double inductionMaxT);
+
+private:
+    // One row of the windings' table: its name and five numbers.
+    struct WindingRow {
+        QLabel* name;
+        std::array<QLabel*, 5> numbers;
+    };
+
+    QGridLayout* BuildResults();
+    QGridLayout* BuildWindings();
+    void Recompute();
+    void ShowAnalysis();
+    void ShowWinding(WindingRow& row, const std::optional<WindingLoss>& winding,
+                     const QString& name);
+    const FerriteMaterial& Material() const;
+
+    DesignRecord design_;
+    std::int32_t designMaterial_ = -1;  // the design's choice the material list last followed
+    double presentInductionT_ = 0;
+    LossAnalysis analysis_;
+    LossOptimum optimum_;
+
+    QComboBox* material_;
+    QLineEdit* ambient_;
+    LossPlot* plot_;
+    QLabel* halvesNote_;
+    QLabel* warnings_;
+    QPushButton* apply_;
+    std::vector<QLabel*> results_;  // the fields of the result rows, in their order
+    QLabel* presentInduction_ = nullptr;
+    QLabel* optimumInduction_ = nullptr;
+    QLabel* optimumLoss_ = nullptr;
+    std::array<WindingRow, 1 + kOutputCount> windings_{};  // the primary, then the outputs
+};
+
+}  // namespace toroglav::ui
