@@ -52,6 +52,9 @@ LossPlot::LossPlot(QWidget* parent)
       unfit_(new QAreaSeries(unfitTop_, unfitBottom_)),
       present_(new QScatterSeries),
       optimum_(new QScatterSeries) {
+    // An area series does not own its edges, and the chart owns only the series added to it.
+    unfitTop_->setParent(unfit_);
+    unfitBottom_->setParent(unfit_);
     setRenderHint(QPainter::Antialiasing);
     QChart& plot = *chart();
     // The axes' numbers with a decimal comma, as every number of the program.
