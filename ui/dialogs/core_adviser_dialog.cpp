@@ -11,6 +11,7 @@
 
 #include "calc/option_values.h"
 #include "calc/result_format.h"
+#include "ui/main_window/core_views.h"
 #include "ui/services/qstring_cp1251.h"
 #include "ui/widgets/dialog_units.h"
 
@@ -20,19 +21,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The core types as their radios name them.
+// The core types as their radios name them; an unknown one as "other".
 QString CoreTypeName(std::int32_t coreType) {
-    switch (KnownCoreType(coreType).value_or(CoreType::Other)) {
-        case CoreType::Ring:
-            return u"R (Кольцо)"_s;
-        case CoreType::E:
-            return u"Е, EI (Ш)"_s;
-        case CoreType::Etd:
-            return u"ETD, ER"_s;
-        case CoreType::Other:
-            return u"Другой тип"_s;
-    }
-    return {};
+    const CoreView* view = CoreViewFor(coreType);
+    return (view ? view : CoreViewFor(IndexOf(CoreType::Other)))->name.toString();
 }
 
 QString FailedCriterion(AdviceCriterion criterion) {

@@ -10,6 +10,8 @@
 namespace toroglav::ui {
 
 struct CoreView {
+    // The core type's name, as its radio and the adviser's list show it.
+    QStringView name;
     // Resource path of the drawing; empty for a core given by its magnetic parameters.
     QStringView picture;
     // Captions in the order labels are renamed: first row over D, d, h (1063, 1064, 1065), then

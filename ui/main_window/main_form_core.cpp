@@ -76,10 +76,10 @@ QGroupBox* BuildCoreGroup(FormBuilder& b) {
     auto* box = new QGroupBox(u"Магнитопровод"_s, &b.dialog());
 
     auto* types = new QGridLayout;
-    types->addWidget(b.Radio(ids::kCoreType[1], u"Е, EI (Ш)"_s), 0, 0);
-    types->addWidget(b.Radio(ids::kCoreType[2], u"ETD, ER"_s), 0, 1);
-    types->addWidget(b.Radio(ids::kCoreType[0], u"R (Кольцо)"_s), 1, 0);
-    types->addWidget(b.Radio(ids::kCoreType[3], u"Другой тип"_s), 1, 1);
+    types->addWidget(b.Radio(ids::kCoreType[1], CoreViewFor(1)->name.toString()), 0, 0);
+    types->addWidget(b.Radio(ids::kCoreType[2], CoreViewFor(2)->name.toString()), 0, 1);
+    types->addWidget(b.Radio(ids::kCoreType[0], CoreViewFor(0)->name.toString()), 1, 0);
+    types->addWidget(b.Radio(ids::kCoreType[3], CoreViewFor(3)->name.toString()), 1, 1);
     b.GroupRadios(ids::kCoreType);
 
     auto* fields = new QVBoxLayout;
