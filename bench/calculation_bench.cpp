@@ -1,7 +1,7 @@
 // One whole calculation run, all result texts included.
 #include <benchmark/benchmark.h>
 
-#include "calc/calculation.h"
+#include "calc/design/calculation.h"
 
 namespace {
 

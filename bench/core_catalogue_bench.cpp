@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "calc/core_adviser.h"
-#include "calc/core_catalogue.h"
+#include "calc/analysis/core_adviser.h"
+#include "calc/catalogue/core_catalogue.h"
 
 namespace {
 

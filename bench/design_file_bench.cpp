@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
 #include "files/design_file.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "calc/core_loss_density.h"
-#include "calc/ferrite_material.h"
-#include "calc/rectangular_wave_loss.h"
+#include "calc/magnetics/core_loss_density.h"
+#include "calc/magnetics/ferrite_material.h"
+#include "calc/magnetics/rectangular_wave_loss.h"
 
 namespace {
 

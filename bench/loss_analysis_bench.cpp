@@ -1,7 +1,7 @@
 // The loss and heating analysis of one calculated design, and the search for its optimum.
 #include <benchmark/benchmark.h>
 
-#include "calc/loss_analysis.h"
+#include "calc/analysis/loss_analysis.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "calc/calculation.h"
-#include "calc/loss_analysis.h"
+#include "calc/analysis/loss_analysis.h"
+#include "calc/design/calculation.h"
 #include "ui/dialogs/loss_window.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/main_window/toroglav_dlg.h"

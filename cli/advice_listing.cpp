@@ -1,8 +1,8 @@
 #include "cli/advice_listing.h"
 
-#include "calc/cp1251.h"
-#include "calc/joined_text.h"
-#include "calc/result_format.h"
+#include "calc/text/cp1251.h"
+#include "calc/text/joined_text.h"
+#include "calc/text/result_format.h"
 
 namespace toroglav::cli {
 

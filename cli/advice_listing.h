@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/core_adviser.h"
+#include "calc/analysis/core_adviser.h"
 
 namespace toroglav::cli {
 

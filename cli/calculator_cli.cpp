@@ -11,12 +11,12 @@
 #include <variant>
 #include <vector>
 
-#include "calc/calculation.h"
-#include "calc/core_catalogue.h"
-#include "calc/cp1251.h"
-#include "calc/ferrite_material.h"
-#include "calc/joined_text.h"
-#include "calc/loss_analysis.h"
+#include "calc/analysis/loss_analysis.h"
+#include "calc/catalogue/core_catalogue.h"
+#include "calc/design/calculation.h"
+#include "calc/magnetics/ferrite_material.h"
+#include "calc/text/cp1251.h"
+#include "calc/text/joined_text.h"
 #include "cli/advice_listing.h"
 #include "cli/core_listing.h"
 #include "cli/loss_listing.h"

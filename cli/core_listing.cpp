@@ -1,6 +1,6 @@
 #include "core_listing.h"
 
-#include "calc/core_catalogue.h"
+#include "calc/catalogue/core_catalogue.h"
 
 namespace toroglav::cli {
 

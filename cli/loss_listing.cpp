@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "calc/joined_text.h"
+#include "calc/text/joined_text.h"
 
 namespace toroglav::cli {
 

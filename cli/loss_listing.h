@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "calc/ferrite_material.h"
-#include "calc/loss_analysis.h"
+#include "calc/analysis/loss_analysis.h"
+#include "calc/magnetics/ferrite_material.h"
 
 namespace toroglav::cli {
 

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <optional>
 
-#include "calc/core_loss_density.h"
-#include "calc/ferrite_material.h"
-#include "calc/joined_text.h"
-#include "calc/rectangular_wave_loss.h"
-#include "calc/saturation_flux.h"
+#include "calc/magnetics/core_loss_density.h"
+#include "calc/magnetics/ferrite_material.h"
+#include "calc/magnetics/rectangular_wave_loss.h"
+#include "calc/magnetics/saturation_flux_density.h"
+#include "calc/text/joined_text.h"
 
 namespace toroglav::cli {
 

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <variant>
 
-#include "calc/cp1251.h"
-#include "calc/joined_text.h"
+#include "calc/text/cp1251.h"
+#include "calc/text/joined_text.h"
 
 namespace toroglav::cli {
 

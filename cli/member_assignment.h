@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
 
 namespace toroglav::cli {
 

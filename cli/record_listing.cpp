@@ -2,8 +2,8 @@
 
 #include <variant>
 
-#include "calc/cp1251.h"
-#include "calc/result_format.h"
+#include "calc/text/cp1251.h"
+#include "calc/text/result_format.h"
 
 namespace toroglav::cli {
 

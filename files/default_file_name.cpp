@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "calc/cp1251.h"
-#include "calc/joined_text.h"
-#include "calc/option_values.h"
+#include "calc/record/option_values.h"
+#include "calc/text/cp1251.h"
+#include "calc/text/joined_text.h"
 
 namespace toroglav {
 

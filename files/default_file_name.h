@@ -2,7 +2,7 @@
 // The file name both save dialogs offer: the core, the frequency, the maximum supply and the
 // outputs of the design, as "Расчёт кольца 40x25x11, 32кГц, 340В, 17Вх10А".
 
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
 
 namespace toroglav {
 

@@ -5,7 +5,7 @@
 //
 // Results and working numbers are never stored; after a read the caller recalculates.
 
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
 #include "files/byte_stream.h"
 #include "files/read_status.h"
 

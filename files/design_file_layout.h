@@ -6,7 +6,7 @@
 
 #include <span>
 
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
 
 namespace toroglav {
 

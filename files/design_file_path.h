@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
 #include "files/read_status.h"
 #include "files/replace_file.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "calc/cp1251.h"
+#include "calc/text/cp1251.h"
 
 namespace toroglav {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "calc/cp1251.h"
-#include "calc/joined_text.h"
-#include "calc/option_values.h"
-#include "calc/result_format.h"
+#include "calc/record/option_values.h"
+#include "calc/text/cp1251.h"
+#include "calc/text/joined_text.h"
+#include "calc/text/result_format.h"
 
 namespace toroglav {
 

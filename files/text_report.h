@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
 #include "files/replace_file.h"
 
 namespace toroglav {

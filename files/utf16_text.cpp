@@ -1,6 +1,6 @@
 #include "files/utf16_text.h"
 
-#include "calc/cp1251.h"
+#include "calc/text/cp1251.h"
 
 namespace toroglav {
 

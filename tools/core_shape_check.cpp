@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/result_format.h"
-#include "calc/stages.h"
+#include "calc/design/stages.h"
+#include "calc/text/result_format.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/cp1251.h"
+#include "calc/text/cp1251.h"
 
 namespace toroglav::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "calc/cp1251.h"
+#include "calc/text/cp1251.h"
 #include "files/design_file.h"
 
 namespace toroglav {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
 #include "files/byte_stream.h"
 
 namespace toroglav {

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "calc/cp1251.h"
+#include "calc/text/cp1251.h"
 
 namespace toroglav::test {
 namespace {

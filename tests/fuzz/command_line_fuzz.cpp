@@ -16,8 +16,8 @@
 #include <variant>
 #include <vector>
 
-#include "calc/calculation.h"
-#include "calc/cp1251.h"
+#include "calc/design/calculation.h"
+#include "calc/text/cp1251.h"
 #include "cli/calculator_cli.h"
 #include "cli/member_assignment.h"
 #include "cli/record_listing.h"

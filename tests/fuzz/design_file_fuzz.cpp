@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/calculation.h"
+#include "calc/design/calculation.h"
 #include "cli/record_listing.h"
 #include "files/design_file.h"
 #include "files/text_report.h"

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <variant>
 
-#include "calc/cp1251.h"
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
+#include "calc/text/cp1251.h"
 #include "fuzz_check.h"
 
 namespace toroglav::fuzz {

@@ -13,10 +13,10 @@
 #include <string_view>
 #include <utility>
 
-#include "calc/number_text.h"
-#include "calc/result_format.h"
+#include "calc/text/number_text.h"
+#include "calc/text/result_format.h"
 #include "fuzz_check.h"
-#include "tests/calc/reference_fixed.h"
+#include "tests/calc/text/reference_fixed.h"
 
 using namespace toroglav;
 

@@ -8,8 +8,8 @@ set -euo pipefail
 cmake=$1
 build=$2
 window_icon=$(realpath "$3")
-catalogue_licence=$(realpath "$(dirname "$0")/../../calc/core_catalogue_data.LICENSE")
-materials_licence=$(realpath "$(dirname "$0")/../../calc/ferrite_material_data.LICENSE")
+catalogue_licence=$(realpath "$(dirname "$0")/../../calc/catalogue/core_catalogue_data.LICENSE")
+materials_licence=$(realpath "$(dirname "$0")/../../calc/magnetics/ferrite_material_data.LICENSE")
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 

@@ -9,8 +9,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "calc/option_values.h"
-#include "calc/result_format.h"
+#include "calc/record/option_values.h"
+#include "calc/text/result_format.h"
 #include "ui/main_window/core_views.h"
 #include "ui/services/qstring_cp1251.h"
 #include "ui/widgets/dialog_units.h"

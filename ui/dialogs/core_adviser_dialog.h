@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QStringView>
 
-#include "calc/core_adviser.h"
+#include "calc/analysis/core_adviser.h"
 
 class QComboBox;
 class QLabel;

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QStringView>
 
-#include "calc/core_catalogue.h"
+#include "calc/catalogue/core_catalogue.h"
 
 class QLineEdit;
 class QTreeWidget;

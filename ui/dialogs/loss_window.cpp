@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/calculation.h"
-#include "calc/number_text.h"
-#include "calc/result_format.h"
+#include "calc/design/calculation.h"
+#include "calc/text/number_text.h"
+#include "calc/text/result_format.h"
 #include "ui/dialogs/loss_plot.h"
 #include "ui/services/qstring_cp1251.h"
 #include "ui/widgets/dialog_units.h"

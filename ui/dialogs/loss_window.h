@@ -1,7 +1,8 @@
 #pragma once
 // The "Потери и нагрев" window: the losses and the heating of the design the main window last
-// calculated (calc/loss_analysis.h), with a ferrite of the library and an ambient temperature
-// chosen here, and the plot of the losses against the maximum induction with its optimum.
+// calculated (calc/analysis/loss_analysis.h), with a ferrite of the library and an ambient
+// temperature chosen here, and the plot of the losses against the maximum induction with its
+// optimum.
 //
 // It follows the main window, which hands it every design it calculates while it is open
 // (ShowDesign); a change of the material or the ambient temperature recomputes at once. The
@@ -13,8 +14,8 @@
 #include <QStringView>
 #include <array>
 
-#include "calc/design_record.h"
-#include "calc/loss_analysis.h"
+#include "calc/analysis/loss_analysis.h"
+#include "calc/record/design_record.h"
 
 class QComboBox;
 class QGridLayout;

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
 
 namespace toroglav::ui::ids {
 

@@ -1,6 +1,6 @@
 #include "ui/main_window/core_views.h"
 
-#include "calc/option_values.h"
+#include "calc/record/option_values.h"
 
 namespace toroglav::ui {
 

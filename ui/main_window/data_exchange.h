@@ -5,7 +5,7 @@
 // Results travel both ways like inputs. Setting a control never runs the field rules: the rules
 // listen to the user's own edits and clicks only.
 
-#include "calc/design_record.h"
+#include "calc/record/design_record.h"
 #include "ui/main_window/main_form.h"
 
 namespace toroglav::ui {

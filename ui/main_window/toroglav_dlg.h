@@ -17,10 +17,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "calc/core_catalogue.h"
-#include "calc/design_record.h"
-#include "calc/field_rules.h"
-#include "calc/option_values.h"
+#include "calc/catalogue/core_catalogue.h"
+#include "calc/record/design_record.h"
+#include "calc/record/field_rules.h"
+#include "calc/record/option_values.h"
 #include "files/read_status.h"
 #include "ui/main_window/main_form.h"
 #include "ui/services/file_dialog_service.h"

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QString>
 
-#include "calc/calculation.h"
-#include "calc/core_catalogue.h"
-#include "calc/option_values.h"
-#include "calc/result_format.h"
+#include "calc/catalogue/core_catalogue.h"
+#include "calc/design/calculation.h"
+#include "calc/record/option_values.h"
+#include "calc/text/result_format.h"
 #include "files/default_file_name.h"
 #include "files/design_file_path.h"
 #include "files/text_report.h"
@@ -195,7 +195,7 @@ void CToroglavDlg::OnShowHelp() {
     m_messages->ShowInformation(this, u"Помощь"_s, HelpText());
 }
 
-// The field rules; their record side is in calc/field_rules.h.
+// The field rules; their record side is in calc/record/field_rules.h.
 
 void CToroglavDlg::ApplyFieldEnables() {
     ApplyControllerEdits(ControllerEditsFor(m_record.m_nController));

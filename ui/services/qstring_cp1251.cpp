@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "calc/cp1251.h"
+#include "calc/text/cp1251.h"
 
 namespace toroglav::ui {
 

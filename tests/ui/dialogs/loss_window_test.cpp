@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "calc/result_format.h"
+#include "calc/text/result_format.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/widgets/result_field.h"
 #include "window_test_support.h"

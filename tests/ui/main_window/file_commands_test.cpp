@@ -9,7 +9,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "calc/calculation.h"
+#include "calc/design/calculation.h"
 #include "files/design_file_path.h"
 #include "tests/unwritable_file.h"
 #include "ui/main_window/control_ids.h"

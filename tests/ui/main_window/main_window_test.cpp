@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "calc/cp1251.h"
+#include "calc/text/cp1251.h"
 #include "ui/main_window/control_ids.h"
 #include "window_test_support.h"
 

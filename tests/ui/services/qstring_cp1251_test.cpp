@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "calc/cp1251.h"
+#include "calc/text/cp1251.h"
 
 using namespace Qt::StringLiterals;
 using namespace toroglav;

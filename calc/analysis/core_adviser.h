@@ -1,0 +1,72 @@
+#pragma once
+// Which catalogue cores carry a design: the design is calculated once for every core of a family,
+// with the core picked as the window picks it and every other input as typed, and the cores
+// whose results are finite, raise no warning, fit the window, stay within the overheating band
+// and whose core settles below kMaxCoreTemperatureC (loss_analysis.h, with the material of the
+// design's choice at kDefaultAmbientC) are kept, smallest or coolest-running first. The design
+// itself is not changed.
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "calc/analysis/loss_analysis.h"
+#include "calc/catalogue/core_catalogue.h"
+#include "calc/record/design_record.h"
+
+namespace toroglav {
+
+// The cores of one core type: rings, E cores, round centre legs (ETD, ER), "Другой тип" (every
+// other shape, by its effective parameters); or all of them.
+enum class AdviceFamily { Ring, E, Etd, Other, All };
+
+// "ring", "e", "etd", "other" or "all" in any letter case; nothing for any other word.
+std::optional<AdviceFamily> AdviceFamilyNamed(std::string_view name);
+// The family of a core type: rings, E cores, round centre legs; every core for any other type,
+// since a core typed in by its parameters may be of any shape.
+AdviceFamily AdviceFamilyOf(std::int32_t coreType);
+// The catalogue cores of a family, in catalogue order.
+std::span<const CatalogueCore> AdviceCandidates(AdviceFamily family);
+
+inline constexpr double kDefaultMaxRise = 40;  // degrees
+// The hottest core the adviser keeps: power ferrites are made for their least loss near this
+// temperature, and beyond it their loss rises and their saturation flux density falls.
+inline constexpr double kMaxCoreTemperatureC = 100;
+
+// What a core must pass, in the order they are checked. The core temperature is judged only for
+// finite results: the loss analysis of any other says nothing.
+enum class AdviceCriterion { FiniteResults, NoWarning, WindowFill, Overheat, CoreTemperature };
+inline constexpr int kAdviceCriteria = 5;
+
+// The order of the cores kept: smallest volume first (ties: the calculation's core loss), or
+// least total loss (core and copper, at thermal equilibrium) first (ties: the volume); then the
+// name.
+enum class AdviceRank { Volume, Loss };
+
+// "volume" or "loss" in any letter case; nothing for any other word.
+std::optional<AdviceRank> AdviceRankNamed(std::string_view name);
+
+// A core that carries the design, with the results it gives (cp1251 texts as the window shows).
+struct CoreAdvice {
+    const CatalogueCore* core = nullptr;
+    double volume = 0;    // cm3, as the calculation worked it out
+    double coreLoss = 0;  // W, the calculation's own estimate
+    Text primaryTurns, windowFill, coreLossText, overheat, efficiency;
+    double coreTemperatureC = 0;  // of the loss analysis
+    double totalLossW = 0;        // core and copper, of the loss analysis
+};
+
+struct Advice {
+    std::vector<CoreAdvice> cores;  // in the order of the rank asked for
+    // How many cores failed each criterion (a core may fail several).
+    std::array<int, kAdviceCriteria> failures{};
+
+    // The criterion that failed most often; meaningful when no core was kept.
+    AdviceCriterion MostFailed() const;
+};
+
+Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> candidates,
+                   double maxRise = kDefaultMaxRise, AdviceRank rank = AdviceRank::Volume);
+
+}  // namespace toroglav

@@ -1,0 +1,21 @@
+#pragma once
+// The saturation flux density of a ferrite at a core temperature: the maker's values at 25 and
+// 100 degrees C (ferrite_material.h), linear between them; outside them the nearer value,
+// flagged, since ferrites lose saturation flux ever faster towards their Curie point.
+
+#include "calc/magnetics/ferrite_material.h"
+
+namespace toroglav {
+
+// The temperatures of the makers' saturation flux densities, degrees C.
+inline constexpr double kSaturationLowTemperatureC = 25;
+inline constexpr double kSaturationHighTemperatureC = 100;
+
+struct SaturationFlux {
+    double tesla = 0;
+    bool outsideData = false;
+};
+
+SaturationFlux SaturationFluxDensity(const FerriteMaterial& material, double temperatureC);
+
+}  // namespace toroglav
