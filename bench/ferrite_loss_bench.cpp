@@ -12,7 +12,7 @@
 namespace {
 
 struct OperatingPoint {
-    double frequencyHz, fluxPeakT, temperatureC;
+    double frequencyHz, fluxDensityPeakT, temperatureC;
 };
 
 constexpr std::array<OperatingPoint, 8> kPoints = {{{20e3, 0.20, 80},
@@ -30,7 +30,7 @@ void BM_SineLossDensity(benchmark::State& state) {
     for (auto _ : state) {
         const OperatingPoint& p = kPoints[i++ % kPoints.size()];
         benchmark::DoNotOptimize(
-            toroglav::SineLossDensity(n87, p.frequencyHz, p.fluxPeakT, p.temperatureC));
+            toroglav::SineLossDensity(n87, p.frequencyHz, p.fluxDensityPeakT, p.temperatureC));
     }
 }
 BENCHMARK(BM_SineLossDensity);
@@ -41,7 +41,7 @@ void BM_RectangularWaveLossDensity(benchmark::State& state) {
     for (auto _ : state) {
         const OperatingPoint& p = kPoints[i++ % kPoints.size()];
         benchmark::DoNotOptimize(toroglav::RectangularWaveLossDensity(
-            n87, p.frequencyHz, p.fluxPeakT, p.temperatureC, 0.9));
+            n87, p.frequencyHz, p.fluxDensityPeakT, p.temperatureC, 0.9));
     }
 }
 BENCHMARK(BM_RectangularWaveLossDensity);

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/analysis/loss_analysis.h"
+#include "calc/analysis/loss_optimum.h"
 
 namespace {
 
@@ -15,8 +16,9 @@ BENCHMARK(BM_AnalyseDefaultDesign);
 
 void BM_FindOptimumOfDefaultDesign(benchmark::State& state) {
     const toroglav::DesignRecord record;
+    const toroglav::stages::Inputs inputs = toroglav::stages::ConvertInputs(record);
     const toroglav::FerriteMaterial& material = toroglav::MaterialOfDesign(record.m_nMaterial);
-    for (auto _ : state) benchmark::DoNotOptimize(toroglav::FindLossOptimum(record, material));
+    for (auto _ : state) benchmark::DoNotOptimize(toroglav::FindLossOptimum(inputs, material));
 }
 BENCHMARK(BM_FindOptimumOfDefaultDesign)->Unit(benchmark::kMillisecond);
 

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "calc/analysis/loss_analysis.h"
+#include "calc/analysis/loss_optimum.h"
 #include "calc/design/calculation.h"
 #include "ui/dialogs/loss_window.h"
 #include "ui/main_window/control_ids.h"
@@ -23,7 +24,7 @@ void BM_CalculateWithLossAnalysis(benchmark::State& state) {
     for (auto _ : state) {
         const toroglav::DesignResult result = toroglav::CalculateRecord(record, {});
         benchmark::DoNotOptimize(toroglav::AnalyseLosses(result, material));
-        benchmark::DoNotOptimize(toroglav::FindLossOptimum(record, material));
+        benchmark::DoNotOptimize(toroglav::FindLossOptimum(result.inputs, material));
     }
 }
 BENCHMARK(BM_CalculateWithLossAnalysis)->Unit(benchmark::kMillisecond);

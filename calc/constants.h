@@ -72,8 +72,4 @@ inline constexpr double kEnamelledOverBareDiameter = 1.08;
 inline constexpr double kThermalResistanceAt1Cm3 = 53;
 inline constexpr double kThermalResistanceVolumeExponent = -0.54;
 
-// A core that does not settle below this temperature runs away: ferrites lose their
-// permeability well before it.
-inline constexpr double kRunawayTemperatureC = 250;
-
 }  // namespace toroglav::constants

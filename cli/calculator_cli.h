@@ -10,9 +10,9 @@
 #include <span>
 #include <string_view>
 
-namespace toroglav::cli {
+#include "cli/output.h"
 
-enum ExitCode { kExitOk = 0, kExitFileError = 1, kExitUsage = 2 };
+namespace toroglav::cli {
 
 // Runs the calculator on `args` (without the program name): the design file "-" is read from
 // `in`, the record is printed to `out`, warnings and errors go to `err`. A listing that could not

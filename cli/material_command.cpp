@@ -10,6 +10,8 @@
 #include "calc/magnetics/rectangular_wave_loss.h"
 #include "calc/magnetics/saturation_flux_density.h"
 #include "calc/text/joined_text.h"
+#include "calc/units.h"
+#include "cli/number_argument.h"
 
 namespace toroglav::cli {
 
@@ -47,17 +49,13 @@ std::string ListMaterials() {
     std::string out;
     for (const FerriteMaterial& m : FerriteMaterials())
         AppendJoined(out, {m.name, "\t", m.maker, "\t",
-                           RangeText(m.frequencyHz.min / 1e3, m.frequencyHz.max / 1e3), "\t",
-                           RangeText(m.fluxPeakT.min * 1e3, m.fluxPeakT.max * 1e3), "\t",
-                           RangeText(m.temperatureC().min, m.temperatureC().max), "\n"});
+                           RangeText(m.frequencyHz.min * units::kKilohertz,
+                                     m.frequencyHz.max * units::kKilohertz),
+                           "\t",
+                           RangeText(m.fluxDensityPeakT.min * units::kMillitesla,
+                                     m.fluxDensityPeakT.max * units::kMillitesla),
+                           "\t", RangeText(m.temperatureC().min, m.temperatureC().max), "\n"});
     return out;
-}
-
-std::string KnownMaterials() {
-    std::string names;
-    for (const FerriteMaterial& m : FerriteMaterials())
-        AppendJoined(names, {names.empty() ? "" : ", ", m.name});
-    return names;
 }
 
 struct LossRequest {
@@ -73,12 +71,8 @@ std::string ReadNumber(std::span<const std::string_view> args, std::size_t& i,
     if (value) return Joined({"'", option, "' is given twice"});
     if (i + 1 == args.size()) return Joined({"'", option, "' needs a number"});
     const std::string_view text = args[++i];
-    double number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size())
-        return Joined({"'", option, "' needs a number, not '", Shown(text), "'"});
-    if (!std::isfinite(number)) return Joined({"'", option, "' needs a finite number"});
-    value = number;
+    value = NumberArgument(text);
+    if (!value) return Joined({"'", option, "' needs a finite number, not '", Shown(text), "'"});
     return {};
 }
 
@@ -93,7 +87,7 @@ std::string ReadRequest(std::span<const std::string_view> args, LossRequest& req
             const std::string_view name = args[++i];
             request.material = FindFerriteMaterial(name);
             if (!request.material)
-                return Joined({"no material '", Shown(name), "'; known: ", KnownMaterials()});
+                return Joined({"no material '", Shown(name), "'; known: ", MaterialNames()});
         } else if (arg == "--frequency") {
             error = ReadNumber(args, i, request.frequencyKHz);
         } else if (arg == "--flux") {
@@ -124,6 +118,13 @@ std::string ReadRequest(std::span<const std::string_view> args, LossRequest& req
 
 }  // namespace
 
+std::string MaterialNames() {
+    std::string names;
+    for (const FerriteMaterial& m : FerriteMaterials())
+        AppendJoined(names, {names.empty() ? "" : ", ", m.name});
+    return names;
+}
+
 bool IsMaterialCommand(std::span<const std::string_view> args) {
     return std::ranges::any_of(args, [](std::string_view a) { return a == kList || a == kLoss; });
 }
@@ -138,19 +139,21 @@ MaterialAnswer AnswerMaterialCommand(std::span<const std::string_view> args) {
         return {false, std::move(error)};
 
     const FerriteMaterial& material = *request.material;
-    const double frequencyHz = *request.frequencyKHz * 1e3;
-    const double fluxPeakT = *request.fluxMT * 1e-3;
+    const double frequencyHz = *request.frequencyKHz * units::kHertzPerKilohertz;
+    const double fluxDensityPeakT = *request.fluxMT * units::kTeslaPerMillitesla;
     const LossDensity loss =
         request.sine
-            ? SineLossDensity(material, frequencyHz, fluxPeakT, *request.temperatureC)
-            : RectangularWaveLossDensity(material, frequencyHz, fluxPeakT, *request.temperatureC,
-                                         request.conduction.value_or(1.0));
+            ? SineLossDensity(material, frequencyHz, fluxDensityPeakT, *request.temperatureC)
+            : RectangularWaveLossDensity(material, frequencyHz, fluxDensityPeakT,
+                                         *request.temperatureC, request.conduction.value_or(1.0));
     if (!std::isfinite(loss.wattsPerCubicMetre))
         return {false, "the loss density at this frequency and flux is beyond any number"};
-    const SaturationFlux saturation = SaturationFluxDensity(material, *request.temperatureC);
-    return {true, Joined({"loss_density_kW_m3=", DecimalText(loss.wattsPerCubicMetre / 1e3),
-                          "\nsaturation_T=", DecimalText(saturation.tesla), "\noutside_data=",
-                          loss.outsideData || saturation.outsideData ? "1" : "0", "\n"})};
+    const SaturationFluxDensity saturation =
+        SaturationFluxDensityAt(material, *request.temperatureC);
+    return {true,
+            Joined({"loss_density_kW_m3=", DecimalText(loss.wattsPerCubicMetre * units::kKilowatt),
+                    "\nsaturation_T=", DecimalText(saturation.tesla), "\noutside_data=",
+                    loss.outsideData || saturation.outsideData ? "1" : "0", "\n"})};
 }
 
 }  // namespace toroglav::cli

@@ -13,6 +13,9 @@
 
 namespace toroglav::cli {
 
+// The names of the library's ferrites, separated by commas, for a message about one it lacks.
+std::string MaterialNames();
+
 // True when `args` ask for one of the two commands above: either option anywhere.
 bool IsMaterialCommand(std::span<const std::string_view> args);
 

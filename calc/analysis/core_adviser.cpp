@@ -14,8 +14,7 @@ namespace {
 // The fill is judged as the window shows it, to three decimals: a fill that reads as the entered
 // one passes. A fill that is not a number fails the finiteness check, not this one.
 bool FillWithin(double fill, double entered) {
-    constexpr double kHalfShownDigit = 0.0005;
-    return !(fill >= entered + kHalfShownDigit);
+    return !(fill >= entered + limits::kWindowFillShownTolerance);
 }
 
 // The value whose word is `name`, letter case ignored.
@@ -34,7 +33,7 @@ std::optional<Value> Named(std::string_view name,
 // that is not a number fails.
 bool CoolEnough(const LossAnalysis& analysis) {
     return analysis.judged && !analysis.thermalRunaway &&
-           analysis.coreTemperatureC <= kMaxCoreTemperatureC;
+           analysis.coreTemperatureC <= limits::kMaxCoreTemperatureC;
 }
 }  // namespace
 
@@ -90,7 +89,7 @@ AdviceCriterion Advice::MostFailed() const {
 }
 
 Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> candidates,
-                   double maxRise, AdviceRank rank) {
+                   double maxRiseK, AdviceRank rank) {
     Advice advice;
     const FerriteMaterial& material = MaterialOfDesign(design.m_nMaterial);
     DesignRecord record;
@@ -98,14 +97,14 @@ Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> ca
         record = design;
         ApplyCore(core, record);
         const DesignResult result = Calculate(record);
-        const bool finite = ResultsFinite(result);
+        const bool finite = result.Finite();
         const LossAnalysis analysis = finite ? AnalyseLosses(result, material) : LossAnalysis{};
 
         const bool passes[kAdviceCriteria] = {
             finite,
             result.warnings.empty(),
             FillWithin(result.power.windowFill, result.inputs.windowFill),
-            RiseWithin(result.coreLoss.overheat, maxRise),
+            RiseWithin(result.coreLoss.overheat, maxRiseK),
             !finite || CoolEnough(analysis),
         };
         bool kept = true;
@@ -124,11 +123,10 @@ Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> ca
                                 .coreLossText = record.m_strCoreLoss,
                                 .overheat = record.m_strOverheat,
                                 .efficiency = record.m_strEfficiency,
-                                .coreTemperatureC = analysis.coreTemperatureC,
-                                .totalLossW = analysis.totalLossW});
+                                .analysis = analysis});
     }
     const auto key = [rank](const CoreAdvice& a) {
-        return rank == AdviceRank::Loss ? std::pair(a.totalLossW, a.volume)
+        return rank == AdviceRank::Loss ? std::pair(a.analysis.totalLossW, a.volume)
                                         : std::pair(a.volume, a.coreLoss);
     };
     std::ranges::sort(advice.cores, [&](const CoreAdvice& a, const CoreAdvice& b) {

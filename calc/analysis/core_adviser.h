@@ -13,6 +13,7 @@
 
 #include "calc/analysis/loss_analysis.h"
 #include "calc/catalogue/core_catalogue.h"
+#include "calc/limits.h"
 #include "calc/record/design_record.h"
 
 namespace toroglav {
@@ -28,11 +29,6 @@ std::optional<AdviceFamily> AdviceFamilyNamed(std::string_view name);
 AdviceFamily AdviceFamilyOf(std::int32_t coreType);
 // The catalogue cores of a family, in catalogue order.
 std::span<const CatalogueCore> AdviceCandidates(AdviceFamily family);
-
-inline constexpr double kDefaultMaxRise = 40;  // degrees
-// The hottest core the adviser keeps: power ferrites are made for their least loss near this
-// temperature, and beyond it their loss rises and their saturation flux density falls.
-inline constexpr double kMaxCoreTemperatureC = 100;
 
 // What a core must pass, in the order they are checked. The core temperature is judged only for
 // finite results: the loss analysis of any other says nothing.
@@ -53,8 +49,7 @@ struct CoreAdvice {
     double volume = 0;    // cm3, as the calculation worked it out
     double coreLoss = 0;  // W, the calculation's own estimate
     Text primaryTurns, windowFill, coreLossText, overheat, efficiency;
-    double coreTemperatureC = 0;  // of the loss analysis
-    double totalLossW = 0;        // core and copper, of the loss analysis
+    LossAnalysis analysis;  // with the material of the design's choice
 };
 
 struct Advice {
@@ -67,6 +62,7 @@ struct Advice {
 };
 
 Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> candidates,
-                   double maxRise = kDefaultMaxRise, AdviceRank rank = AdviceRank::Volume);
+                   double maxRiseK = limits::kDefaultMaxRiseK,
+                   AdviceRank rank = AdviceRank::Volume);
 
 }  // namespace toroglav

@@ -4,13 +4,13 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/constants.h"
-#include "calc/design/result_texts.h"
+#include "calc/limits.h"
 #include "calc/magnetics/core_temperature.h"
 #include "calc/magnetics/rectangular_wave_loss.h"
 #include "calc/magnetics/saturation_flux_density.h"
 #include "calc/magnetics/winding_build.h"
 #include "calc/magnetics/winding_resistance.h"
+#include "calc/units.h"
 
 namespace toroglav {
 
@@ -93,7 +93,7 @@ LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& materia
     LossAnalysis a;
     const bool anyOutput =
         std::ranges::any_of(d.outputs.each, [](const stages::Output& o) { return o.inUse; });
-    if (!ResultsFinite(d)) {
+    if (!d.Finite()) {
         a.judged = false;
         a.reason = "the design's results are not all finite numbers";
     } else if (!anyOutput) {
@@ -106,17 +106,17 @@ LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& materia
     // supply.
     const double duty = d.outputs.duty.nominal;
     a.conduction = 2 * duty;
-    a.fluxPeakT = d.primary.inductionNom * a.conduction;
-    a.fluxPeakWorstT = d.primary.inductionMax * 2 * d.operatingPoint.dutyMax;
-    const double frequencyHz = d.inputs.frequency * 1e3;
-    const double volumeM3 = d.core.ve * 1e-6;
+    a.fluxDensityPeakT = d.primary.inductionNom * a.conduction;
+    a.fluxDensityPeakWorstT = d.primary.inductionMax * 2 * d.operatingPoint.dutyMax;
+    const double frequencyHz = d.inputs.frequency * units::kHertzPerKilohertz;
+    const double volumeM3 = d.core.ve * units::kCubicMetresPerCubicCentimetre;
     const double conduction = std::clamp(a.conduction, 1e-3, 1.0);
     a.loadPowerW = d.power.loadPower;
     a.thermalResistanceKPerW = ThermalResistance(d.core.ve);
 
     const std::vector<PlacedWinding> windings = PlaceWindings(d);
     const auto coreLossAt = [&](double t) {
-        return RectangularWaveLossDensity(material, frequencyHz, a.fluxPeakT, t, conduction);
+        return RectangularWaveLossDensity(material, frequencyHz, a.fluxDensityPeakT, t, conduction);
     };
     const auto totalLossAt = [&](double t) {
         double total = coreLossAt(t).wattsPerCubicMetre * volumeM3;
@@ -125,15 +125,15 @@ LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& materia
     };
 
     std::optional<double> settled;
-    if (a.judged && a.fluxPeakT > 0 && frequencyHz > 0)
+    if (a.judged && a.fluxDensityPeakT > 0 && frequencyHz > 0)
         settled = SettledTemperature(ambientC, a.thermalResistanceKPerW, totalLossAt);
     a.thermalRunaway = a.judged && !settled;
     // A core that runs away is shown with its losses at the temperature it gives up at.
-    const double t = settled ? *settled : constants::kRunawayTemperatureC;
+    const double t = settled ? *settled : limits::kRunawayTemperatureC;
     a.coreTemperatureC = settled ? *settled : kNaN;
     a.temperatureRiseK = a.coreTemperatureC - ambientC;
 
-    if (a.judged && a.fluxPeakT > 0 && frequencyHz > 0) {
+    if (a.judged && a.fluxDensityPeakT > 0 && frequencyHz > 0) {
         const LossDensity core = coreLossAt(t);
         a.coreLossDensityWPerM3 = core.wattsPerCubicMetre;
         a.outsideData = core.outsideData;
@@ -154,68 +154,17 @@ LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& materia
         a.outputs[output++] = loss;
     }
     a.totalLossW = a.coreLossW + a.copperLossW;
-    a.efficiencyPercent = a.loadPowerW / (a.loadPowerW + a.totalLossW) * 100;
+    a.efficiency = a.loadPowerW / (a.loadPowerW + a.totalLossW);
 
-    const SaturationFlux saturation = SaturationFluxDensity(material, t);
-    a.saturationT = saturation.tesla;
-    a.saturationMarginT = a.saturationT - a.fluxPeakWorstT;
+    const SaturationFluxDensity saturation = SaturationFluxDensityAt(material, t);
+    a.saturationFluxDensityT = saturation.tesla;
+    a.saturationMarginT = a.saturationFluxDensityT - a.fluxDensityPeakWorstT;
     a.outsideData = a.outsideData || saturation.outsideData;
     if (!a.judged) {
         a.thermalRunaway = false;
         a.coreTemperatureC = a.temperatureRiseK = kNaN;
     }
     return a;
-}
-
-namespace {
-
-LossSample SampleAt(stages::Inputs inputs, double inductionMaxT, const FerriteMaterial& material,
-                    double ambientC) {
-    inputs.inductionMax = inductionMaxT;
-    const DesignResult design(inputs);
-    const LossAnalysis a = AnalyseLosses(design, material, ambientC);
-    return {.inductionMaxT = inductionMaxT,
-            .coreLossW = a.coreLossW,
-            .copperLossW = a.copperLossW,
-            .totalLossW = a.totalLossW,
-            .fits = a.judged && !a.thermalRunaway && std::isfinite(a.totalLossW) &&
-                    design.power.windowFill <= inputs.windowFill};
-}
-
-}  // namespace
-
-LossOptimum FindLossOptimum(const DesignRecord& record, const FerriteMaterial& material,
-                            double ambientC) {
-    // The induction is typed to the thousandth of a tesla, so the search stays on that grid: the
-    // optimum it reports gives the same turns when typed in. Coarse steps over the whole range,
-    // then every thousandth around the best.
-    constexpr double kFirstT = 0.020;
-    constexpr int kCoarseStep = 5;  // thousandths
-    const stages::Inputs inputs = stages::ConvertInputs(record);
-    const int last = static_cast<int>(std::floor(0.9 * material.saturationFlux100CT * 1000));
-    const int first = static_cast<int>(kFirstT * 1000);
-
-    LossOptimum optimum;
-    auto better = [&](const LossSample& s) {
-        return s.fits && (!optimum.inductionMaxT || s.totalLossW < optimum.totalLossW);
-    };
-    auto consider = [&](const LossSample& s) {
-        if (better(s)) {
-            optimum.inductionMaxT = s.inductionMaxT;
-            optimum.totalLossW = s.totalLossW;
-        }
-    };
-    for (int milli = first; milli <= last; milli += kCoarseStep) {
-        optimum.samples.push_back(SampleAt(inputs, milli / 1000.0, material, ambientC));
-        consider(optimum.samples.back());
-    }
-    if (optimum.inductionMaxT) {
-        const int centre = static_cast<int>(std::lround(*optimum.inductionMaxT * 1000));
-        for (int milli = std::max(first, centre - kCoarseStep + 1);
-             milli <= std::min(last, centre + kCoarseStep - 1); ++milli)
-            if (milli != centre) consider(SampleAt(inputs, milli / 1000.0, material, ambientC));
-    }
-    return optimum;
 }
 
 }  // namespace toroglav

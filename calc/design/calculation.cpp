@@ -1,7 +1,11 @@
 #include "calc/design/calculation.h"
 
+#include <cmath>
+
 #include "calc/design/result_texts.h"
+#include "calc/design/shown_results.h"
 #include "calc/text/number_text.h"
+#include "calc/text/result_format.h"
 
 namespace toroglav {
 
@@ -63,6 +67,38 @@ DesignResult::DesignResult(const stages::Inputs& convertedInputs)
       power(stages::ComputePowerSummary(inputs, operatingPoint, core, primary, windings, outputs,
                                         coreLoss.loss)) {
     if (!coreLoss.warning.empty()) warnings.push_back(coreLoss.warning);
+}
+
+namespace {
+
+// Goes through the result texts and only looks at their numbers.
+class FiniteCheck {
+public:
+    class Line {
+    public:
+        explicit Line(bool& finite) : finite_(finite) {}
+        Line& Number(double value, FixedDecimals) {
+            finite_ = finite_ && std::isfinite(value);
+            return *this;
+        }
+        Line& Literal(std::string_view) { return *this; }
+
+    private:
+        bool& finite_;
+    };
+    Line Set(Text DesignRecord::*) { return Line(finite); }
+    Line Set(OutputTexts DesignRecord::*, int) { return Line(finite); }
+    void Keep(WorkingNumber DesignRecord::*, double) {}
+
+    bool finite = true;
+};
+
+}  // namespace
+
+bool DesignResult::Finite() const {
+    FiniteCheck check;
+    shown::EmitResults(*this, check);
+    return check.finite;
 }
 
 DesignResult Calculate(const DesignRecord& record) {

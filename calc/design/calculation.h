@@ -32,6 +32,10 @@ struct DesignResult {
     stages::Outputs outputs;  // with the working duty the outputs leave
     stages::PowerSummary power;
     std::vector<std::string_view> warnings;  // cp1251, in the order raised
+
+    // True when every number that a result text shows is finite ("inf" and "nan" appear
+    // nowhere).
+    bool Finite() const;
 };
 
 // One run of the calculation. Never fails: texts that are not numbers read as 0 and divisions by

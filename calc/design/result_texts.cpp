@@ -1,5 +1,4 @@
-// Every text the calculation shows, written from its numbers. The same list of texts also tells
-// whether every number shown is finite, so a result added here is checked with the others.
+// Every text the calculation shows, written from its numbers (shown_results.h lists them).
 #include "calc/design/result_texts.h"
 
 #include <algorithm>
@@ -7,15 +6,13 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/constants.h"
+#include "calc/design/shown_results.h"
 #include "calc/text/cp1251.h"
 #include "calc/text/result_format.h"
 
 namespace toroglav {
 
 namespace {
-
-using R = DesignRecord;
 
 // Builds the text of one member.
 class TextLine {
@@ -34,6 +31,8 @@ private:
     Text& text_;
 };
 
+using R = DesignRecord;
+
 class TextWriter {
 public:
     explicit TextWriter(DesignRecord& record) : record_(record) {}
@@ -44,110 +43,6 @@ public:
 private:
     DesignRecord& record_;
 };
-
-// Goes through the same texts and only looks at their numbers.
-class FiniteCheck {
-public:
-    class Line {
-    public:
-        explicit Line(bool& finite) : finite_(finite) {}
-        Line& Number(double value, FixedDecimals) {
-            finite_ = finite_ && std::isfinite(value);
-            return *this;
-        }
-        Line& Literal(std::string_view) { return *this; }
-
-    private:
-        bool& finite_;
-    };
-    Line Set(Text R::*) { return Line(finite); }
-    Line Set(OutputTexts R::*, int) { return Line(finite); }
-    void Keep(WorkingNumber R::*, double) {}
-
-    bool finite = true;
-};
-
-constexpr std::string_view kMillihenry = Cp1251<"мГн">;
-constexpr std::string_view kMicrohenry = Cp1251<"мкГн">;
-constexpr std::string_view kCalculatedMark = Cp1251<" (расчет)">;
-
-template <class Line>
-void WireText(Line&& line, double diameter, double strands) {
-    // The count is a whole number, so this prints it like "%i" does; a count that is not a
-    // number (no current density, say) shows as "inf" or "nan" rather than a wrapped integer.
-    line.Number(diameter, 2).Literal(" x ").Number(strands, 0);
-}
-
-template <class Out>
-void EmitResults(const DesignResult& r, Out& out) {
-    const stages::Inputs& in = r.inputs;
-
-    out.Keep(&R::m_dCoreVolume, r.core.ve);
-    out.Set(&R::m_strAe).Number(r.core.ae, 2);
-    out.Set(&R::m_strSo).Number(r.core.so, 2);
-
-    const stages::Primary& primary = r.primary;
-    auto turns = out.Set(&R::m_strPrimaryTurns);
-    turns.Number(primary.exactTurns, 0);
-    if (in.converter == Converter::PushPull)  // two halves
-        turns.Literal(" + ").Number(primary.exactTurns, 0);
-    turns.Literal(" (").Number(primary.exactTurns, 2).Literal(")");
-    out.Set(&R::m_strInductionRange)
-        .Number(primary.inductionMin, 3)
-        .Literal("; ")
-        .Number(primary.inductionNom, 3)
-        .Literal("; ")
-        .Number(primary.inductionMax, 3);
-    out.Keep(&R::m_dInduction, primary.inductionNom);
-    out.Keep(&R::m_dFrequency, in.frequency);
-
-    const CoreLoss& loss = r.coreLoss;
-    out.Keep(&R::m_dLossDensity, loss.density);
-    out.Keep(&R::m_dCoreLoss, loss.loss);
-    if (loss.hasData)
-        out.Set(&R::m_strCoreLoss).Number(loss.loss, 2);
-    else
-        out.Set(&R::m_strCoreLoss).Literal(kNoLossDataText);
-
-    const stages::Windings& windings = r.windings;
-    if (constants::kMillihenryShownFromMh > windings.inductance) {
-        out.Set(&R::m_strInductance).Number(windings.inductance * 1000, 3);
-        out.Set(&R::m_strInductanceUnit).Literal(kMicrohenry);
-    } else {
-        out.Set(&R::m_strInductance).Number(windings.inductance, 3);
-        out.Set(&R::m_strInductanceUnit).Literal(kMillihenry);
-    }
-    out.Set(&R::m_strSkinDiameter).Number(windings.skinDepth + windings.skinDepth, 3);
-
-    for (int i = 0; i < kOutputCount; ++i) {
-        const stages::Output& output = r.outputs.each[i];
-        if (!output.inUse) continue;
-        if (output.voltagesAtLimits) {
-            out.Set(&R::m_strOutVmin, i).Number(output.voltageMin, 1);
-            out.Set(&R::m_strOutVnom, i).Number(output.voltage, 1);
-            out.Set(&R::m_strOutVmax, i).Number(output.voltageMax, 1);
-        } else {
-            out.Set(&R::m_strOutVnom, i).Number(output.voltage, 1);
-        }
-        auto outTurns = out.Set(&R::m_strOutTurns, i);
-        outTurns.Number(output.turns, 0);
-        if (output.rectifier != Rectifier::Bridge)  // centre-tapped: two halves
-            outTurns.Literal(" + ").Number(output.turns, 0);
-        outTurns.Literal("(").Number(output.exactTurns, 2).Literal(")");
-        WireText(out.Set(&R::m_strOutWire, i), in.wireOut[i], output.strands);
-        out.Set(&R::m_strChoke, i).Number(output.choke, 2);
-    }
-
-    const stages::PowerSummary& power = r.power;
-    out.Set(&R::m_strPowerLoad).Number(power.loadPower, 1);
-    out.Set(&R::m_strMagnetizingCurrent).Number(power.magnetizingCurrent, 3);
-    out.Set(&R::m_strPrimaryCurrentPeak).Number(power.primaryCurrentPeak, 3);
-    out.Set(&R::m_strSupplyCurrent).Number(power.supplyCurrent, 3);
-    WireText(out.Set(&R::m_strPrimaryWire), in.wirePrimary, power.primaryStrands);
-    out.Set(&R::m_strWindowFillResult).Number(power.windowFill, 3).Literal(kCalculatedMark);
-    out.Set(&R::m_strEfficiency).Number(power.efficiency * 100, 2);
-    out.Set(&R::m_strPowerOverall).Number(power.overallPower, 1);
-}
 
 // The text members of one kind, taken from the record's table once.
 struct TextMembers {
@@ -198,18 +93,12 @@ void WriteResultTexts(const DesignResult& result, DesignRecord& record) {
     WriteBackInputs(result, record);
     ClearOutputResults(record);
     TextWriter writer(record);
-    EmitResults(result, writer);
+    shown::EmitResults(result, writer);
     // An unknown band leaves the text of the run before.
     if (result.coreLoss.overheat.kind != OverheatRange::Kind::Unknown) {
         record.m_strOverheat.clear();
         AppendOverheatText(record.m_strOverheat, result.coreLoss.overheat);
     }
-}
-
-bool ResultsFinite(const DesignResult& result) {
-    FiniteCheck check;
-    EmitResults(result, check);
-    return check.finite;
 }
 
 Text OverheatText(const OverheatRange& band) {

@@ -12,9 +12,6 @@ namespace toroglav {
 // writes back the inputs the calculation completes (see CalculateRecord).
 void WriteResultTexts(const DesignResult& result, DesignRecord& record);
 
-// True when every number that a result text shows is finite ("inf" and "nan" appear nowhere).
-bool ResultsFinite(const DesignResult& result);
-
 // The text of an overheating band: "< 25", "35 - 40", "> 55", or "?  " without data; empty for
 // an unknown band, which leaves the text of the run before in place.
 Text OverheatText(const OverheatRange& band);

@@ -51,7 +51,7 @@ struct SurfacePoint {
 // ln Pv and its slopes at one temperature of the data, at a point inside the knots.
 SurfacePoint SliceValue(const LossSurface& surface, std::size_t slice, const KnotPoint& f,
                         const KnotPoint& b) {
-    const std::size_t rowLength = surface.lnFluxPeakT.intervals + 3;
+    const std::size_t rowLength = surface.lnFluxDensityPeakT.intervals + 3;
     const float* coefficients =
         surface.coefficients.data() + slice * (surface.lnFrequencyHz.intervals + 3) * rowLength;
     const auto wf = Weights(f.offset), sf = WeightSlopes(f.offset);
@@ -69,7 +69,7 @@ SurfacePoint SliceValue(const LossSurface& surface, std::size_t slice, const Kno
         point.fluxExponent += wf[i] * innerSlope;
     }
     point.frequencyExponent /= surface.lnFrequencyHz.step;
-    point.fluxExponent /= surface.lnFluxPeakT.step;
+    point.fluxExponent /= surface.lnFluxDensityPeakT.step;
     return point;
 }
 
@@ -86,11 +86,11 @@ bool Inside(const ValueRange& range, double value) {
 
 }  // namespace
 
-LossDensity SineLossDensity(const FerriteMaterial& material, double frequencyHz, double fluxPeakT,
-                            double temperatureC) {
+LossDensity SineLossDensity(const FerriteMaterial& material, double frequencyHz,
+                            double fluxDensityPeakT, double temperatureC) {
     const LossSurface& surface = material.lossSurface;
     const KnotPoint f = Locate(surface.lnFrequencyHz, std::log(frequencyHz));
-    const KnotPoint b = Locate(surface.lnFluxPeakT, std::log(fluxPeakT));
+    const KnotPoint b = Locate(surface.lnFluxDensityPeakT, std::log(fluxDensityPeakT));
 
     // The two temperatures of the data around temperatureC, or the nearest one.
     const auto& temperatures = surface.temperaturesC;
@@ -118,7 +118,7 @@ LossDensity SineLossDensity(const FerriteMaterial& material, double frequencyHz,
         Covered(surface, lower, f, b) && (w == 0.0 || Covered(surface, upper, f, b));
     return {std::exp(point.lnDensity), point.frequencyExponent, point.fluxExponent,
             !covered || !Inside(material.frequencyHz, frequencyHz) ||
-                !Inside(material.fluxPeakT, fluxPeakT) ||
+                !Inside(material.fluxDensityPeakT, fluxDensityPeakT) ||
                 !Inside(material.temperatureC(), temperatureC)};
 }
 

@@ -20,8 +20,8 @@ struct LossDensity {
     bool outsideData = false;
 };
 
-// `frequencyHz` and `fluxPeakT` positive and finite, `temperatureC` finite.
-LossDensity SineLossDensity(const FerriteMaterial& material, double frequencyHz, double fluxPeakT,
-                            double temperatureC);
+// `frequencyHz` and `fluxDensityPeakT` positive and finite, `temperatureC` finite.
+LossDensity SineLossDensity(const FerriteMaterial& material, double frequencyHz,
+                            double fluxDensityPeakT, double temperatureC);
 
 }  // namespace toroglav

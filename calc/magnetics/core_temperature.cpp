@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/constants.h"
+#include "calc/limits.h"
 
 namespace toroglav {
 
@@ -13,7 +14,7 @@ double ThermalResistance(double coreVolumeCm3) {
 
 std::optional<double> SettledTemperature(double ambientC, double thermalResistanceKPerW,
                                          const std::function<double(double)>& lossW) {
-    using constants::kRunawayTemperatureC;
+    using limits::kRunawayTemperatureC;
     // How much warmer the losses at T would make the core than T: never below 0 at ambient.
     const auto excess = [&](double t) { return ambientC + thermalResistanceKPerW * lossW(t) - t; };
 
@@ -32,7 +33,7 @@ std::optional<double> SettledTemperature(double ambientC, double thermalResistan
     double low = ambientC;
     for (double high = ambientC + kScanStep; low < kRunawayTemperatureC; high += kScanStep) {
         if (excess(high) <= 0) {
-            while (high - low > 0.05) {
+            while (high - low > limits::kSettledToleranceK) {
                 const double middle = (low + high) / 2;
                 (excess(middle) > 0 ? low : high) = middle;
             }

@@ -12,8 +12,8 @@ namespace toroglav {
 double ThermalResistance(double coreVolumeCm3);
 
 // The lowest temperature at or above `ambientC` where the losses `lossW(T)` balance the heat the
-// core gives off, to 0.05 K; nothing when there is none below kRunawayTemperatureC (thermal
-// runaway) or the losses are not a number.
+// core gives off, to limits::kSettledToleranceK; nothing when there is none below
+// limits::kRunawayTemperatureC (thermal runaway) or the losses are not a number.
 std::optional<double> SettledTemperature(double ambientC, double thermalResistanceKPerW,
                                          const std::function<double(double)>& lossW);
 

@@ -27,9 +27,10 @@ struct KnotAxis {
 // temperature of the data.
 struct LossSurface {
     KnotAxis lnFrequencyHz;
-    KnotAxis lnFluxPeakT;
+    KnotAxis lnFluxDensityPeakT;
     std::span<const float> temperaturesC;  // ascending
-    // Per temperature, (lnFrequencyHz.intervals + 3) x (lnFluxPeakT.intervals + 3), flux fastest.
+    // Per temperature, (lnFrequencyHz.intervals + 3) x (lnFluxDensityPeakT.intervals + 3), flux
+    // fastest.
     std::span<const float> coefficients;
     // Per temperature and frequency interval: bit k is set when flux interval k holds data.
     std::span<const std::uint32_t> coveredCells;
@@ -39,9 +40,9 @@ struct FerriteMaterial {
     std::string_view name;   // as the maker writes it: "N87", "3C90", "77"
     std::string_view maker;  // "TDK", "Ferroxcube", "Fair-Rite"
     ValueRange frequencyHz;  // of the loss data
-    ValueRange fluxPeakT;
-    double saturationFlux25CT = 0;  // the maker's saturation flux density at 25 degrees C
-    double saturationFlux100CT = 0;
+    ValueRange fluxDensityPeakT;
+    double saturationFluxDensity25CT = 0;  // the maker's saturation flux density at 25 degrees C
+    double saturationFluxDensity100CT = 0;
     LossSurface lossSurface;
 
     ValueRange temperatureC() const {

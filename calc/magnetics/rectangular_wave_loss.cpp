@@ -17,9 +17,9 @@ double RectangularWaveLossFactor(double frequencyExponent, double conductionFrac
 }
 
 LossDensity RectangularWaveLossDensity(const FerriteMaterial& material, double frequencyHz,
-                                       double fluxPeakT, double temperatureC,
+                                       double fluxDensityPeakT, double temperatureC,
                                        double conductionFraction) {
-    LossDensity density = SineLossDensity(material, frequencyHz, fluxPeakT, temperatureC);
+    LossDensity density = SineLossDensity(material, frequencyHz, fluxDensityPeakT, temperatureC);
     density.wattsPerCubicMetre *=
         RectangularWaveLossFactor(density.frequencyExponent, conductionFraction);
     return density;

@@ -20,7 +20,7 @@ double RectangularWaveLossFactor(double frequencyExponent, double conductionFrac
 
 // The sine loss density (core_loss_density.h) times that ratio, with the same exponents and flag.
 LossDensity RectangularWaveLossDensity(const FerriteMaterial& material, double frequencyHz,
-                                       double fluxPeakT, double temperatureC,
+                                       double fluxDensityPeakT, double temperatureC,
                                        double conductionFraction);
 
 }  // namespace toroglav

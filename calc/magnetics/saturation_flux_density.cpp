@@ -4,13 +4,14 @@
 
 namespace toroglav {
 
-SaturationFlux SaturationFluxDensity(const FerriteMaterial& material, double temperatureC) {
+SaturationFluxDensity SaturationFluxDensityAt(const FerriteMaterial& material,
+                                              double temperatureC) {
     const double clamped =
         std::clamp(temperatureC, kSaturationLowTemperatureC, kSaturationHighTemperatureC);
     const double w = (clamped - kSaturationLowTemperatureC) /
                      (kSaturationHighTemperatureC - kSaturationLowTemperatureC);
-    return {material.saturationFlux25CT +
-                w * (material.saturationFlux100CT - material.saturationFlux25CT),
+    return {material.saturationFluxDensity25CT +
+                w * (material.saturationFluxDensity100CT - material.saturationFluxDensity25CT),
             clamped != temperatureC};
 }
 

@@ -11,11 +11,11 @@ namespace toroglav {
 inline constexpr double kSaturationLowTemperatureC = 25;
 inline constexpr double kSaturationHighTemperatureC = 100;
 
-struct SaturationFlux {
+struct SaturationFluxDensity {
     double tesla = 0;
     bool outsideData = false;
 };
 
-SaturationFlux SaturationFluxDensity(const FerriteMaterial& material, double temperatureC);
+SaturationFluxDensity SaturationFluxDensityAt(const FerriteMaterial& material, double temperatureC);
 
 }  // namespace toroglav

@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "n88",
                  {"--frequency", "100", "--flux", "100"},
                  "known: N87, N27, N49, 3C90, 3C94, 3F4, 77, 78"},
-        BadInput{"NotANumber", "n87", {"--frequency", "1\n00"}, "needs a number, not '1?00'"},
+        BadInput{
+            "NotANumber", "n87", {"--frequency", "1\n00"}, "needs a finite number, not '1?00'"},
         BadInput{"FrequencyNegative", "n87", {"--frequency", "-100", "--flux", "100"}, "above 0"},
         BadInput{
             "FluxZero", "n87", {"--frequency", "100", "--flux", "0"}, "the flux must be above 0"},

@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -9,8 +10,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "calc/analysis/advice_columns.h"
 #include "calc/record/option_values.h"
-#include "calc/text/result_format.h"
 #include "ui/main_window/core_views.h"
 #include "ui/services/qstring_cp1251.h"
 #include "ui/widgets/dialog_units.h"
@@ -27,6 +28,33 @@ QString CoreTypeName(std::int32_t coreType) {
     return (view ? view : CoreViewFor(IndexOf(CoreType::Other)))->name.toString();
 }
 
+// The caption of each column, by its heading (two lines keep the columns within a small screen).
+struct ColumnCaption {
+    std::string_view heading;
+    QStringView caption;
+};
+constexpr ColumnCaption kColumnCaptions[] = {
+    {"name", u"Магнитопровод"},
+    {"core type", u"Тип"},
+    {"volume, cm3", u"Объем,\nсм3"},
+    {"primary turns", u"Витки\nпервичной"},
+    {"window fill", u"Заполнение\nокна"},
+    {"core loss, W", u"Потери в\nсердечнике, Вт"},
+    {"overheating, degrees", u"Перегрев"},
+    {"efficiency, %", u"КПД, %"},
+    {"core temperature, C", u"Температура\nсердечника, °C"},
+    {"total loss, W", u"Суммарные\nпотери, Вт"},
+};
+
+QString CaptionOf(std::string_view heading) {
+    for (const auto& [known, caption] : kColumnCaptions)
+        if (known == heading) return caption.toString();
+    return QString::fromStdString(std::string(heading));
+}
+
+// The core type column shows the type as its radio names it, the others their text.
+constexpr std::string_view kCoreTypeHeading = "core type";
+
 QString FailedCriterion(AdviceCriterion criterion) {
     switch (criterion) {
         case AdviceCriterion::FiniteResults:
@@ -36,9 +64,10 @@ QString FailedCriterion(AdviceCriterion criterion) {
         case AdviceCriterion::WindowFill:
             return u"обмотки не помещаются в окно"_s;
         case AdviceCriterion::Overheat:
-            return u"перегрев больше %1 градусов"_s.arg(kDefaultMaxRise);
+            return u"перегрев больше %1 градусов"_s.arg(limits::kDefaultMaxRiseK);
         case AdviceCriterion::CoreTemperature:
-            return u"сердечник горячее %1 °C или тепловой разгон"_s.arg(kMaxCoreTemperatureC);
+            return u"сердечник горячее %1 °C или тепловой разгон"_s.arg(
+                limits::kMaxCoreTemperatureC);
     }
     return {};
 }
@@ -76,18 +105,19 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     // Two-line headings keep the ten columns within a small screen.
-    list_->setHeaderLabels({u"Магнитопровод"_s, u"Тип"_s, u"Объем,\nсм3"_s, u"Витки\nпервичной"_s,
-                            u"Заполнение\nокна"_s, u"Потери в\nсердечнике, Вт"_s, u"Перегрев"_s,
-                            u"КПД, %"_s, u"Температура\nсердечника, °C"_s,
-                            u"Суммарные\nпотери, Вт"_s});
+    QStringList captions;
+    for (const AdviceColumn& column : AdviceColumns()) captions << CaptionOf(column.heading);
+    list_->setHeaderLabels(captions);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->setMinimumSize(units.x(330), units.y(150));
     summary_->setTextFormat(Qt::PlainText);
 
-    auto* cancel = new QPushButton(u"Отмена"_s, this);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(pick_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(u"Отмена"_s, QDialogButtonBox::RejectRole);
     pick_->setDefault(true);
-    connect(pick_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);
     connect(family_, &QComboBox::currentIndexChanged, this, &CoreAdviserDialog::ShowAdvice);
     connect(rank_, &QComboBox::currentIndexChanged, this, &CoreAdviserDialog::ShowAdvice);
@@ -99,14 +129,13 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
     top->addWidget(rankCaption);
     top->addWidget(rank_);
     top->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(summary_, 1);
-    buttons->addWidget(pick_);
-    buttons->addWidget(cancel);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(summary_, 1);
+    bottom->addWidget(buttons);
     auto* column = new QVBoxLayout(this);
     column->addLayout(top);
     column->addWidget(list_, 1);
-    column->addLayout(buttons);
+    column->addLayout(bottom);
     ShowAdvice();
     list_->setFocus();  // the arrow keys walk the list, not the families
 }
@@ -114,17 +143,16 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
 void CoreAdviserDialog::ShowAdvice() {
     const auto family = static_cast<AdviceFamily>(family_->currentData().toInt());
     const auto rank = static_cast<AdviceRank>(rank_->currentData().toInt());
-    advice_ = AdviseCores(design_, AdviceCandidates(family), kDefaultMaxRise, rank);
+    advice_ = AdviseCores(design_, AdviceCandidates(family), limits::kDefaultMaxRiseK, rank);
     list_->clear();
-    for (const CoreAdvice& a : advice_.cores)
-        new QTreeWidgetItem(
-            list_,
-            {QString::fromLatin1(a.core->name), CoreTypeName(a.core->coreType()),
-             QString::fromStdString(FormatFixed(a.volume, 2)), QStringFromCp1251(a.primaryTurns),
-             QStringFromCp1251(a.windowFill), QStringFromCp1251(a.coreLossText),
-             QStringFromCp1251(a.overheat), QStringFromCp1251(a.efficiency),
-             QString::fromStdString(FormatFixed(a.coreTemperatureC, 1)),
-             QString::fromStdString(FormatFixed(a.totalLossW, 2))});
+    const auto columns = AdviceColumns();
+    for (const CoreAdvice& a : advice_.cores) {
+        QStringList cells;
+        for (const AdviceColumn& column : columns)
+            cells << (column.heading == kCoreTypeHeading ? CoreTypeName(a.core->coreType())
+                                                         : QStringFromCp1251(column.text(a)));
+        new QTreeWidgetItem(list_, cells);
+    }
     list_->setCurrentItem(list_->topLevelItem(0));
     for (int column = 2; column < list_->columnCount(); ++column)
         for (int row = 0; row < list_->topLevelItemCount(); ++row)

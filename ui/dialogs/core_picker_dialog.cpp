@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -60,22 +61,20 @@ CorePickerDialog::CorePickerDialog(QWidget* owner)
     list_->setMinimumSize(std::max(units.x(160), widest), units.y(120));
     filter_->installEventFilter(this);
 
-    auto* cancel = new QPushButton(u"Отмена"_s, this);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(pick_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(u"Отмена"_s, QDialogButtonBox::RejectRole);
     pick_->setDefault(true);
-    connect(pick_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(filter_, &QLineEdit::textChanged, this, &CorePickerDialog::ShowMatching);
     connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(pick_);
-    buttons->addWidget(cancel);
     auto* column = new QVBoxLayout(this);
     column->addWidget(caption);
     column->addWidget(filter_);
     column->addWidget(list_, 1);
-    column->addLayout(buttons);
+    column->addWidget(buttons);
     ShowMatching({});
 }
 

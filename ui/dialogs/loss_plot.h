@@ -8,7 +8,7 @@
 
 #include <QChartView>
 
-#include "calc/analysis/loss_analysis.h"
+#include "calc/analysis/loss_optimum.h"
 
 class QAbstractSeries;
 class QAreaSeries;

@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,8 +10,8 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
+#include <span>
 
-#include "calc/design/calculation.h"
 #include "calc/text/number_text.h"
 #include "calc/text/result_format.h"
 #include "ui/dialogs/loss_plot.h"
@@ -32,41 +33,85 @@ constexpr QStringView kRunawayText = u"тепловой разгон";
 constexpr int kWarningLines = 8;
 constexpr int kAmbientCharacters = 6;
 
-// One number of the analysis: its caption, where it is, the factor to the unit shown, its
-// decimals and unit, and the field's object name (tests find the field by it).
-struct ResultRow {
-    QStringView caption;
-    double LossAnalysis::*value;
-    double scale;
-    FixedDecimals decimals;
-    QStringView unit;
-    QStringView name;
+// The caption of each figure the window shows, by the figure's key.
+struct Caption {
+    std::string_view key;
+    QStringView text;
+};
+constexpr Caption kCaptions[] = {
+    {"flux_peak", u"Пиковая индукция, номинальная"},
+    {"flux_peak_worst", u"Пиковая индукция, наихудшая"},
+    {"saturation", u"Индукция насыщения, нагретый"},
+    {"saturation_margin", u"Запас до насыщения, наихудший"},
+    {"core_temperature", u"Температура сердечника"},
+    {"temperature_rise", u"Перегрев сердечника"},
+    {"thermal_resistance", u"Тепловое сопротивление"},
+    {"core_loss_density", u"Удельные потери в сердечнике"},
+    {"core_loss", u"Потери в сердечнике"},
+    {"copper_loss", u"Потери в обмотках"},
+    {"total_loss", u"Суммарные потери"},
+    {"load_power", u"Мощность нагрузки"},
+    {"efficiency", u"КПД трансформатора"},
+    {"optimum_flux", u"Индукция с наименьшими потерями"},
+    {"total_loss_at_optimum", u"Суммарные потери при ней"},
+};
+// The windings' table heads its columns on two lines.
+constexpr Caption kWindingCaptions[] = {
+    {"current_rms", u"Ток\nдейств."}, {"resistance_dc", u"Сопротивление\nпост."},
+    {"layers", u"Число\nслоев"},      {"ac_factor", u"Коэффициент\nFr"},
+    {"copper_loss", u"Потери"},
 };
 
-constexpr ResultRow kResultRows[] = {
-    {u"Пиковая индукция, номинальная", &LossAnalysis::fluxPeakT, 1, 3, u"Т", u"fluxPeak"},
-    {u"Пиковая индукция, наихудшая", &LossAnalysis::fluxPeakWorstT, 1, 3, u"Т", u"fluxPeakWorst"},
-    {u"Удельные потери в сердечнике", &LossAnalysis::coreLossDensityWPerM3, 1e-3, 1, u"кВт/м3",
-     u"coreLossDensity"},
-    {u"Потери в сердечнике", &LossAnalysis::coreLossW, 1, 3, u"Вт", u"coreLoss"},
-    {u"Потери в обмотках", &LossAnalysis::copperLossW, 1, 3, u"Вт", u"copperLoss"},
-    {u"Суммарные потери", &LossAnalysis::totalLossW, 1, 3, u"Вт", u"totalLoss"},
-    {u"Температура сердечника", &LossAnalysis::coreTemperatureC, 1, 1, u"°C", u"coreTemperature"},
-    {u"Перегрев сердечника", &LossAnalysis::temperatureRiseK, 1, 1, u"К", u"temperatureRise"},
-    {u"Тепловое сопротивление", &LossAnalysis::thermalResistanceKPerW, 1, 1, u"К/Вт",
-     u"thermalResistance"},
-    {u"Индукция насыщения, нагретый", &LossAnalysis::saturationT, 1, 3, u"Т", u"saturation"},
-    {u"Запас до насыщения, наихудший", &LossAnalysis::saturationMarginT, 1, 3, u"Т",
-     u"saturationMargin"},
-    {u"Мощность нагрузки", &LossAnalysis::loadPowerW, 1, 2, u"Вт", u"loadPower"},
-    {u"КПД трансформатора", &LossAnalysis::efficiencyPercent, 1, 2, u"%", u"efficiency"},
-};
-constexpr std::size_t kTemperatureRow = 6;
-constexpr std::size_t kRiseRow = 7;
+constexpr const Caption* Find(std::span<const Caption> captions, std::string_view key) {
+    for (const Caption& caption : captions)
+        if (caption.key == key) return &caption;
+    return nullptr;
+}
 
-// The windings' table: a caption per column and the decimals of its number.
-constexpr QStringView kWindingColumns[] = {u"Ток\nдейств., А", u"Сопротивление\nпост., мОм",
-                                           u"Число\nслоев", u"Коэффициент\nFr", u"Потери,\nВт"};
+// Every figure the window shows has its caption; a new figure without one does not build.
+template <class Of, std::size_t N>
+consteval bool Captioned(const Figure<Of> (&figures)[N], std::span<const Caption> captions) {
+    for (const Figure<Of>& figure : figures)
+        if ((figure.shown & kInWindow) && !Find(captions, figure.key)) return false;
+    return true;
+}
+static_assert(Captioned(kCoreFigures, kCaptions) && Captioned(kTotalFigures, kCaptions) &&
+              Captioned(kOptimumFigures, kCaptions) &&
+              Captioned(kWindingFigures, kWindingCaptions));
+
+QString CaptionOf(std::span<const Caption> captions, std::string_view key) {
+    return Find(captions, key)->text.toString();
+}
+
+QString UnitOf(FigureUnit unit) {
+    switch (unit) {
+        case FigureUnit::None:
+            return {};
+        case FigureUnit::Tesla:
+            return u"Т"_s;
+        case FigureUnit::KilowattPerCubicMetre:
+            return u"кВт/м3"_s;
+        case FigureUnit::Watt:
+            return u"Вт"_s;
+        case FigureUnit::DegreeC:
+            return u"°C"_s;
+        case FigureUnit::Kelvin:
+            return u"К"_s;
+        case FigureUnit::KelvinPerWatt:
+            return u"К/Вт"_s;
+        case FigureUnit::Ampere:
+            return u"А"_s;
+        case FigureUnit::Milliohm:
+            return u"мОм"_s;
+        case FigureUnit::Percent:
+            return u"%"_s;
+    }
+    return {};
+}
+
+QString ObjectName(std::string_view key) {
+    return QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
+}
 
 // "Первичная" (index 0) or "Выход 1" to "Выход 5", with the halves of a centre-tapped winding.
 QString WindingName(std::size_t index, int halves) {
@@ -140,8 +185,10 @@ LossWindow::LossWindow(QWidget* owner)
     connect(apply_, &QPushButton::clicked, this, [this] {
         if (optimum_.inductionMaxT) emit optimumApplied(*optimum_.inductionMaxT);
     });
-    auto* close = new QPushButton(u"Закрыть"_s, this);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(apply_, QDialogButtonBox::ApplyRole);
+    buttons->addButton(u"Закрыть"_s, QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
     // The results beside the plot; below, the windings beside the warnings and the buttons.
     auto* top = new QHBoxLayout;
@@ -169,14 +216,10 @@ LossWindow::LossWindow(QWidget* owner)
     windings->addLayout(BuildWindings());
     windings->addWidget(halvesNote_);
     windings->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(apply_);
-    buttons->addWidget(close);
     auto* side = new QVBoxLayout;
     side->addWidget(warnings_);
     side->addStretch();
-    side->addLayout(buttons);
+    side->addWidget(buttons);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(windings);
     bottom->addSpacing(units.x(8));
@@ -191,22 +234,31 @@ QGridLayout* LossWindow::BuildResults() {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     int row = 0;
-    const auto addRow = [&](QStringView caption, QStringView name, QStringView unit) {
+    const auto addRow = [&](const QString& caption, const QString& name, const QString& unit) {
         QLabel* field = Field(this, name);
-        grid->addWidget(new QLabel(caption.toString(), this), row, 0);
+        grid->addWidget(new QLabel(caption, this), row, 0);
         grid->addWidget(field, row, 1);
-        grid->addWidget(new QLabel(unit.toString(), this), row, 2);
+        grid->addWidget(new QLabel(unit, this), row, 2);
         ++row;
         return field;
     };
-    presentInduction_ = addRow(u"Индукция, максимальная", u"inductionMax", u"Т");
-    for (const ResultRow& result : kResultRows)
-        results_.push_back(addRow(result.caption, result.name, result.unit));
-    results_[kTemperatureRow]->setMinimumWidth(
-        fontMetrics().horizontalAdvance(kRunawayText.toString()));
+    presentInduction_ =
+        addRow(u"Индукция, максимальная"_s, u"induction_max"_s, UnitOf(FigureUnit::Tesla));
+    using Figures = std::span<const Figure<LossAnalysis>>;
+    for (const Figures figures : {Figures(kCoreFigures), Figures(kTotalFigures)})
+        for (const Figure<LossAnalysis>& figure : figures)
+            if (figure.shown & kInWindow)
+                results_.push_back({&figure, addRow(CaptionOf(kCaptions, figure.key),
+                                                    ObjectName(figure.key), UnitOf(figure.unit))});
+    for (const ResultRow& result : results_)
+        if (result.figure->key == figures::kCoreTemperature.key)
+            result.field->setMinimumWidth(fontMetrics().horizontalAdvance(kRunawayText.toString()));
     grid->setRowMinimumHeight(row++, fontMetrics().height() / 2);  // the optimum apart
-    optimumInduction_ = addRow(u"Индукция с наименьшими потерями", u"optimumInduction", u"Т");
-    optimumLoss_ = addRow(u"Суммарные потери при ней", u"optimumLoss", u"Вт");
+    for (std::size_t i = 0; i < optimumFields_.size(); ++i) {
+        const Figure<LossOptimum>& figure = kOptimumFigures[i];
+        optimumFields_[i] =
+            addRow(CaptionOf(kCaptions, figure.key), ObjectName(figure.key), UnitOf(figure.unit));
+    }
     return grid;
 }
 
@@ -214,9 +266,14 @@ QGridLayout* LossWindow::BuildWindings() {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(1);
     grid->addWidget(new QLabel(u"Обмотка"_s, this), 0, 0, Qt::AlignBottom);
-    for (std::size_t column = 0; column < std::size(kWindingColumns); ++column)
-        grid->addWidget(new QLabel(kWindingColumns[column].toString(), this), 0,
-                        static_cast<int>(column) + 1, Qt::AlignRight | Qt::AlignBottom);
+    for (std::size_t column = 0; column < std::size(kWindingFigures); ++column) {
+        const Figure<WindingLoss>& figure = kWindingFigures[column];
+        const QString unit = UnitOf(figure.unit);
+        const QString caption =
+            CaptionOf(kWindingCaptions, figure.key) + (unit.isEmpty() ? QString() : u", "_s + unit);
+        grid->addWidget(new QLabel(caption, this), 0, static_cast<int>(column) + 1,
+                        Qt::AlignRight | Qt::AlignBottom);
+    }
     for (std::size_t i = 0; i < windings_.size(); ++i) {
         WindingRow& winding = windings_[i];
         const int row = static_cast<int>(i) + 1;
@@ -224,21 +281,23 @@ QGridLayout* LossWindow::BuildWindings() {
         KeepRoomWhenHidden(*winding.name);
         grid->addWidget(winding.name, row, 0);
         for (std::size_t column = 0; column < winding.numbers.size(); ++column) {
-            winding.numbers[column] = Field(this, u"winding%1.%2"_s.arg(i).arg(column));
+            winding.numbers[column] =
+                Field(this, u"%1[%2]"_s.arg(ObjectName(kWindingFigures[column].key),
+                                            i == 0 ? u"P"_s : QString::number(i)));
             KeepRoomWhenHidden(*winding.numbers[column]);
             grid->addWidget(winding.numbers[column], row, static_cast<int>(column) + 1);
         }
     }
     grid->setColumnMinimumWidth(0, std::max(fontMetrics().horizontalAdvance(WindingName(0, 2)),
                                             fontMetrics().horizontalAdvance(WindingName(5, 2))));
-    grid->setColumnStretch(static_cast<int>(std::size(kWindingColumns)) + 1, 1);
+    grid->setColumnStretch(static_cast<int>(std::size(kWindingFigures)) + 1, 1);
     return grid;
 }
 
-void LossWindow::ShowDesign(const DesignRecord& calculated) {
+void LossWindow::ShowDesign(const DesignResult& calculated) {
     design_ = calculated;
-    if (design_.m_nMaterial != designMaterial_) {
-        designMaterial_ = design_.m_nMaterial;
+    if (calculated.inputs.material != designMaterial_) {
+        designMaterial_ = calculated.inputs.material;
         const FerriteMaterial& chosen = MaterialOfDesign(designMaterial_);
         const QSignalBlocker quiet(material_);
         material_->setCurrentIndex(static_cast<int>(&chosen - FerriteMaterials().data()));
@@ -251,28 +310,27 @@ const FerriteMaterial& LossWindow::Material() const {
 }
 
 void LossWindow::Recompute() {
+    if (!design_) return;
     const double ambientC = ParseNumberText(Cp1251FromQString(ambient_->text()));
-    const DesignResult result = Calculate(design_);
-    presentInductionT_ = result.inputs.inductionMax;
-    analysis_ = AnalyseLosses(result, Material(), ambientC);
-    optimum_ = FindLossOptimum(design_, Material(), ambientC);
+    analysis_ = AnalyseLosses(*design_, Material(), ambientC);
+    optimum_ = FindLossOptimum(design_->inputs, Material(), ambientC);
     ShowAnalysis();
-    plot_->Show(optimum_, presentInductionT_, analysis_.totalLossW);
+    plot_->Show(optimum_, design_->inputs.inductionMax, analysis_.totalLossW);
 }
 
 void LossWindow::ShowAnalysis() {
-    presentInduction_->setText(Number(presentInductionT_, 3));
-    for (std::size_t i = 0; i < results_.size(); ++i) {
-        const ResultRow& row = kResultRows[i];
-        results_[i]->setText(Number(analysis_.*row.value * row.scale, row.decimals));
-    }
-    if (analysis_.thermalRunaway) {
-        results_[kTemperatureRow]->setText(kRunawayText.toString());
-        results_[kRiseRow]->setText(u"—"_s);
-    }
-    optimumInduction_->setText(optimum_.inductionMaxT ? Number(*optimum_.inductionMaxT, 3)
-                                                      : u"—"_s);
-    optimumLoss_->setText(optimum_.inductionMaxT ? Number(optimum_.totalLossW, 3) : u"—"_s);
+    presentInduction_->setText(Number(design_->inputs.inductionMax, 3));
+    for (const auto& [figure, field] : results_)
+        field->setText(Number(figure->Shown(analysis_), figure->decimals));
+    if (analysis_.thermalRunaway)
+        for (const auto& [figure, field] : results_) {
+            if (figure->key == figures::kCoreTemperature.key)
+                field->setText(kRunawayText.toString());
+            if (figure->key == figures::kTemperatureRise.key) field->setText(u"—"_s);
+        }
+    for (std::size_t i = 0; i < optimumFields_.size(); ++i)
+        optimumFields_[i]->setText(
+            Number(kOptimumFigures[i].Shown(optimum_), kOptimumFigures[i].decimals));
     apply_->setEnabled(optimum_.inductionMaxT.has_value());
 
     ShowWinding(windings_[0], analysis_.primary, WindingName(0, analysis_.primary.halves));
@@ -305,11 +363,10 @@ void LossWindow::ShowWinding(WindingRow& row, const std::optional<WindingLoss>& 
     for (QLabel* number : row.numbers) number->setVisible(shown);
     if (!shown) return;
     row.name->setText(name);
-    row.numbers[0]->setText(Number(winding->currentRmsA, 3));
-    row.numbers[1]->setText(Number(winding->resistanceDcOhm * 1e3, 2));
-    row.numbers[2]->setText(QString::number(winding->layers));
-    row.numbers[3]->setText(Number(winding->acFactor, 2));
-    row.numbers[4]->setText(Number(winding->copperLossW, 3));
+    for (std::size_t column = 0; column < row.numbers.size(); ++column) {
+        const Figure<WindingLoss>& figure = kWindingFigures[column];
+        row.numbers[column]->setText(Number(figure.Shown(*winding), figure.decimals));
+    }
 }
 
 }  // namespace toroglav::ui

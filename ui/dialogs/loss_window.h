@@ -4,18 +4,22 @@
 // temperature chosen here, and the plot of the losses against the maximum induction with its
 // optimum.
 //
-// It follows the main window, which hands it every design it calculates while it is open
-// (ShowDesign); a change of the material or the ambient temperature recomputes at once. The
-// material follows the main window's N87/N27 choice whenever that choice changes. It changes no
-// design: "Применить оптимум" only asks the main window (optimumApplied), which sets its maximum
-// induction and calculates.
+// It follows the main window, which hands it the numbers of every design it calculates while it
+// is open (ShowDesign); a change of the material or the ambient temperature recomputes at once.
+// The material follows the main window's N87/N27 choice whenever that choice changes. Its figures
+// and their order come from calc/analysis/loss_figures.h, their captions from here. It changes
+// no design: "Применить оптимум" only asks the main window (optimumApplied), which sets its
+// maximum induction and calculates.
 
 #include <QDialog>
 #include <QStringView>
 #include <array>
+#include <optional>
 
 #include "calc/analysis/loss_analysis.h"
-#include "calc/record/design_record.h"
+#include "calc/analysis/loss_figures.h"
+#include "calc/analysis/loss_optimum.h"
+#include "calc/design/calculation.h"
 
 class QComboBox;
 class QGridLayout;
@@ -37,7 +41,7 @@ public:
     explicit LossWindow(QWidget* owner);
 
     // The design as the main window last calculated it.
-    void ShowDesign(const DesignRecord& calculated);
+    void ShowDesign(const DesignResult& calculated);
 
     const LossAnalysis& analysis() const { return analysis_; }
     const LossOptimum& optimum() const { return optimum_; }
@@ -46,10 +50,15 @@ signals:
     void optimumApplied(double inductionMaxT);
 
 private:
-    // One row of the windings' table: its name and five numbers.
+    // One row of the windings' table: its name and a number per figure of a winding.
     struct WindingRow {
         QLabel* name;
-        std::array<QLabel*, 5> numbers;
+        std::array<QLabel*, std::size(kWindingFigures)> numbers;
+    };
+    // A figure's field in the results.
+    struct ResultRow {
+        const Figure<LossAnalysis>* figure;
+        QLabel* field;
     };
 
     QGridLayout* BuildResults();
@@ -60,9 +69,8 @@ private:
                      const QString& name);
     const FerriteMaterial& Material() const;
 
-    DesignRecord design_;
+    std::optional<DesignResult> design_;
     std::int32_t designMaterial_ = -1;  // the design's choice the material list last followed
-    double presentInductionT_ = 0;
     LossAnalysis analysis_;
     LossOptimum optimum_;
 
@@ -72,10 +80,9 @@ private:
     QLabel* halvesNote_;
     QLabel* warnings_;
     QPushButton* apply_;
-    std::vector<QLabel*> results_;  // the fields of the result rows, in their order
+    std::vector<ResultRow> results_;  // in the order of the figures
     QLabel* presentInduction_ = nullptr;
-    QLabel* optimumInduction_ = nullptr;
-    QLabel* optimumLoss_ = nullptr;
+    std::array<QLabel*, std::size(kOptimumFigures)> optimumFields_{};
     std::array<WindingRow, 1 + kOutputCount> windings_{};  // the primary, then the outputs
 };
 

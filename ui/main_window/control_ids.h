@@ -4,7 +4,6 @@
 // in group order, so a button's position in its list is the option value it stands for.
 
 #include <array>
-#include <string_view>
 
 #include "calc/record/design_record.h"
 
@@ -108,71 +107,71 @@ inline constexpr std::array kDimensionLabels = {kLabelDimD,  kLabelDimd,  kLabel
                                                 kLabelDimho, kLabelDimHs, kLabelDimL};
 inline constexpr int kChokeHeading = 1119;
 
-// The control of each member the window shows, by the member's name in RecordFields(): its edit
-// or result field, or for an option any button of its radio group; a per-output member has one
-// control per output. The data exchange goes through the record's members and finds their
-// controls here.
+// The control of each member the window shows: its edit or result field, or for an option any
+// button of its radio group; a per-output member has one control per output. The data exchange
+// goes through the record's members (RecordFields()) and finds their controls here; a member is
+// named by its pointer, so a misspelt one does not build.
 struct MemberControls {
-    std::string_view member;
+    RecordField::Member member;
     PerOutput ids;  // ids[0] alone for a member that is not per output
 };
 inline constexpr MemberControls kMemberControls[] = {
-    {"m_nConverter", {kConverter[0]}},
-    {"m_nController", {kController[0]}},
-    {"m_nSwitchDrop", {kSwitchDrop[0]}},
-    {"m_nRectifier",
+    {&DesignRecord::m_nConverter, {kConverter[0]}},
+    {&DesignRecord::m_nController, {kController[0]}},
+    {&DesignRecord::m_nSwitchDrop, {kSwitchDrop[0]}},
+    {&DesignRecord::m_nRectifier,
      {kRectifier[0][0], kRectifier[1][0], kRectifier[2][0], kRectifier[3][0], kRectifier[4][0]}},
-    {"m_nStabilization", {kStabilization[0]}},
-    {"m_nCoreType", {kCoreType[0]}},
-    {"m_nMaterial", {kMaterial[0]}},
-    {"m_nSupplyKind", {kSupplyKind[0]}},
-    {"m_strDimD", {kDimD}},
-    {"m_strDimd", {kDimd}},
-    {"m_strDimh", {kDimh}},
-    {"m_strDimho", {kDimho}},
-    {"m_strDimHs", {kDimHs}},
-    {"m_strDimL", {kDimL}},
-    {"m_strInductionMax", {kInductionMax}},
-    {"m_strFrequency", {kFrequency}},
-    {"m_strInductionRange", {kInductionRange}},
-    {"m_strPermeability", {kPermeability}},
-    {"m_strUsat", {kUsat}},
-    {"m_strCurrentDensity", {kCurrentDensity}},
-    {"m_strWindowFill", {kWindowFill}},
-    {"m_strWindowFillResult", {kWindowFillResult}},
-    {"m_strDutyMax", {kDutyMax}},
-    {"m_strSupplyMin", {kSupplyMin}},
-    {"m_strSupplyNom", {kSupplyNom}},
-    {"m_strSupplyMax", {kSupplyMax}},
-    {"m_strOutVoltage", kOutVoltage},
-    {"m_strOutCurrent", kOutCurrent},
-    {"m_strOutCurrentMin", kOutCurrentMin},
-    {"m_strWirePrimary", {kWirePrimary}},
-    {"m_strWireOut", kWireOut},
-    {"m_strPrimaryTurns", {kPrimaryTurns}},
-    {"m_strInductance", {kInductance}},
-    {"m_strPrimaryWire", {kPrimaryWire}},
-    {"m_strOutTurns", kOutTurns},
-    {"m_strOutWire", kOutWire},
-    {"m_strAe", {kAe}},
-    {"m_strSo", {kSo}},
-    {"m_strPowerLoad", {kPowerLoad}},
-    {"m_strPowerOverall", {kPowerOverall}},
-    {"m_strMagnetizingCurrent", {kMagnetizingCurrent}},
-    {"m_strPrimaryCurrentPeak", {kPrimaryCurrentPeak}},
-    {"m_strSupplyCurrent", {kSupplyCurrent}},
-    {"m_strOutVmin", kOutVmin},
-    {"m_strOutVnom", kOutVnom},
-    {"m_strOutVmax", kOutVmax},
-    {"m_strDiodeDrop", kDiodeDrop},
-    {"m_strDeadTime", {kDeadTime}},
-    {"m_strRdsOn", {kRdsOn}},
-    {"m_strSkinDiameter", {kSkinDiameter}},
-    {"m_strInductanceUnit", {kInductanceUnit}},
-    {"m_strCoreLoss", {kCoreLoss}},
-    {"m_strChoke", kChoke},
-    {"m_strOverheat", {kOverheat}},
-    {"m_strEfficiency", {kEfficiency}},
+    {&DesignRecord::m_nStabilization, {kStabilization[0]}},
+    {&DesignRecord::m_nCoreType, {kCoreType[0]}},
+    {&DesignRecord::m_nMaterial, {kMaterial[0]}},
+    {&DesignRecord::m_nSupplyKind, {kSupplyKind[0]}},
+    {&DesignRecord::m_strDimD, {kDimD}},
+    {&DesignRecord::m_strDimd, {kDimd}},
+    {&DesignRecord::m_strDimh, {kDimh}},
+    {&DesignRecord::m_strDimho, {kDimho}},
+    {&DesignRecord::m_strDimHs, {kDimHs}},
+    {&DesignRecord::m_strDimL, {kDimL}},
+    {&DesignRecord::m_strInductionMax, {kInductionMax}},
+    {&DesignRecord::m_strFrequency, {kFrequency}},
+    {&DesignRecord::m_strInductionRange, {kInductionRange}},
+    {&DesignRecord::m_strPermeability, {kPermeability}},
+    {&DesignRecord::m_strUsat, {kUsat}},
+    {&DesignRecord::m_strCurrentDensity, {kCurrentDensity}},
+    {&DesignRecord::m_strWindowFill, {kWindowFill}},
+    {&DesignRecord::m_strWindowFillResult, {kWindowFillResult}},
+    {&DesignRecord::m_strDutyMax, {kDutyMax}},
+    {&DesignRecord::m_strSupplyMin, {kSupplyMin}},
+    {&DesignRecord::m_strSupplyNom, {kSupplyNom}},
+    {&DesignRecord::m_strSupplyMax, {kSupplyMax}},
+    {&DesignRecord::m_strOutVoltage, kOutVoltage},
+    {&DesignRecord::m_strOutCurrent, kOutCurrent},
+    {&DesignRecord::m_strOutCurrentMin, kOutCurrentMin},
+    {&DesignRecord::m_strWirePrimary, {kWirePrimary}},
+    {&DesignRecord::m_strWireOut, kWireOut},
+    {&DesignRecord::m_strPrimaryTurns, {kPrimaryTurns}},
+    {&DesignRecord::m_strInductance, {kInductance}},
+    {&DesignRecord::m_strPrimaryWire, {kPrimaryWire}},
+    {&DesignRecord::m_strOutTurns, kOutTurns},
+    {&DesignRecord::m_strOutWire, kOutWire},
+    {&DesignRecord::m_strAe, {kAe}},
+    {&DesignRecord::m_strSo, {kSo}},
+    {&DesignRecord::m_strPowerLoad, {kPowerLoad}},
+    {&DesignRecord::m_strPowerOverall, {kPowerOverall}},
+    {&DesignRecord::m_strMagnetizingCurrent, {kMagnetizingCurrent}},
+    {&DesignRecord::m_strPrimaryCurrentPeak, {kPrimaryCurrentPeak}},
+    {&DesignRecord::m_strSupplyCurrent, {kSupplyCurrent}},
+    {&DesignRecord::m_strOutVmin, kOutVmin},
+    {&DesignRecord::m_strOutVnom, kOutVnom},
+    {&DesignRecord::m_strOutVmax, kOutVmax},
+    {&DesignRecord::m_strDiodeDrop, kDiodeDrop},
+    {&DesignRecord::m_strDeadTime, {kDeadTime}},
+    {&DesignRecord::m_strRdsOn, {kRdsOn}},
+    {&DesignRecord::m_strSkinDiameter, {kSkinDiameter}},
+    {&DesignRecord::m_strInductanceUnit, {kInductanceUnit}},
+    {&DesignRecord::m_strCoreLoss, {kCoreLoss}},
+    {&DesignRecord::m_strChoke, kChoke},
+    {&DesignRecord::m_strOverheat, {kOverheat}},
+    {&DesignRecord::m_strEfficiency, {kEfficiency}},
 };
 
 }  // namespace toroglav::ui::ids

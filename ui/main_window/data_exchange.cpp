@@ -28,7 +28,7 @@ const std::vector<Binding>& Bindings() {
         for (const RecordField& field : RecordFields()) {
             if (field.kind == MemberKind::Working) continue;
             const auto* found =
-                std::ranges::find(ids::kMemberControls, field.name, &ids::MemberControls::member);
+                std::ranges::find(ids::kMemberControls, field.member, &ids::MemberControls::member);
             if (found != std::end(ids::kMemberControls)) all.push_back({&field, found});
         }
         return all;

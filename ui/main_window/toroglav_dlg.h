@@ -16,8 +16,10 @@
 #include <QRect>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "calc/catalogue/core_catalogue.h"
+#include "calc/design/calculation.h"
 #include "calc/record/design_record.h"
 #include "calc/record/field_rules.h"
 #include "calc/record/option_values.h"
@@ -143,7 +145,7 @@ private:
     HintControl* m_tooltip = nullptr;     // owned by the window
     std::unique_ptr<CVypr> m_dlgSchemes;  // made when first opened, kept while the window lives
     LossWindow* m_lossWindow = nullptr;   // owned by the window; made when first opened
-    DesignRecord m_calculated;            // the record as last calculated, for the loss window
+    std::optional<DesignResult> m_calculated;  // the numbers last calculated, for the loss window
     bool m_initialised = false;
 };
 

@@ -37,12 +37,11 @@ QString DisplayPath(const std::filesystem::path& path) {
 
 void CToroglavDlg::OnCalculate() {
     UpdateData(true);
-    CalculateRecord(m_record, [this](std::string_view warning) {
+    m_calculated = CalculateRecord(m_record, [this](std::string_view warning) {
         m_messages->ShowWarning(this, QStringFromCp1251(warning));
     });
     UpdateData(false);
-    m_calculated = m_record;
-    if (m_lossWindow && m_lossWindow->isVisible()) m_lossWindow->ShowDesign(m_calculated);
+    if (m_lossWindow && m_lossWindow->isVisible()) m_lossWindow->ShowDesign(*m_calculated);
 }
 
 // Files: the design, the state kept between runs and the text report.
@@ -167,15 +166,17 @@ void CToroglavDlg::OnShowLosses() {
         m_lossWindow = new LossWindow(this);
         connect(m_lossWindow, &LossWindow::optimumApplied, this, &CToroglavDlg::OnApplyOptimum);
     }
-    m_lossWindow->ShowDesign(m_calculated);
+    if (!m_calculated) OnCalculate();
+    m_lossWindow->ShowDesign(*m_calculated);
     m_lossWindow->show();
     m_lossWindow->raise();
     m_lossWindow->activateWindow();
 }
 
 void CToroglavDlg::OnApplyOptimum(double inductionMaxT) {
-    m_form.get<QLineEdit>(ids::kInductionMax)
-        .setText(QStringFromCp1251(FormatFixed(inductionMaxT, 3)));
+    UpdateData(true);  // what is typed elsewhere stays
+    SetFixed(m_record.m_strInductionMax, inductionMaxT, 3);
+    UpdateData(false);
     OnCalculate();
 }
 

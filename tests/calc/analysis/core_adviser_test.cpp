@@ -55,8 +55,8 @@ TEST(CoreAdviser, ACoreHotterThan100CIsLeftOut) {
     const Advice advice = AdviseCores(design, kHandMade, kMaxRise);
     EXPECT_EQ(Names(advice), std::vector<std::string_view>{"big"});
     EXPECT_EQ(advice.failures[static_cast<std::size_t>(AdviceCriterion::CoreTemperature)], 2);
-    EXPECT_GT(advice.cores[0].totalLossW, 0);
-    EXPECT_LE(advice.cores[0].coreTemperatureC, kMaxCoreTemperatureC);
+    EXPECT_GT(advice.cores[0].analysis.totalLossW, 0);
+    EXPECT_LE(advice.cores[0].analysis.coreTemperatureC, limits::kMaxCoreTemperatureC);
 }
 
 TEST(CoreAdviser, WindowFillEqualToTheEnteredOnePasses) {

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "calc/analysis/loss_optimum.h"
 #include "calc/magnetics/core_temperature.h"
 #include "calc/magnetics/winding_build.h"
 #include "calc/magnetics/winding_resistance.h"
@@ -81,7 +82,7 @@ TEST(LossAnalysis, SettledTemperatureBalancesTheLosses) {
     const LossAnalysis a = AnalyseLosses(DesignResult(record), MaterialOfDesign(0), 40);
     ASSERT_FALSE(a.thermalRunaway);
     EXPECT_NEAR(a.coreTemperatureC, 40 + a.thermalResistanceKPerW * a.totalLossW, 0.05);
-    EXPECT_NEAR(a.efficiencyPercent, 100 * 170 / (170 + a.totalLossW), 1e-9);
+    EXPECT_NEAR(a.efficiency, 170 / (170 + a.totalLossW), 1e-11);
 }
 
 // The optimum is a minimum: a tenth more or less induction loses more or the same (the turns
@@ -89,7 +90,7 @@ TEST(LossAnalysis, SettledTemperatureBalancesTheLosses) {
 TEST(LossAnalysis, OptimumIsTheLeastLoss) {
     const DesignRecord record;
     const FerriteMaterial& material = MaterialOfDesign(0);
-    const LossOptimum optimum = FindLossOptimum(record, material);
+    const LossOptimum optimum = FindLossOptimum(stages::ConvertInputs(record), material);
     ASSERT_TRUE(optimum.inductionMaxT);
     for (const double factor : {0.9, 1.1}) {
         stages::Inputs inputs = stages::ConvertInputs(record);

@@ -20,7 +20,7 @@ const FerriteMaterial& Material(const char* name) {
 
 struct DataPoint {
     const char* material;  // in lower case: names are found whatever their case
-    double frequencyHz, fluxPeakT, temperatureC;
+    double frequencyHz, fluxDensityPeakT, temperatureC;
     double wattsPerCubicMetre;  // a point of the maker's curve, as the imported data give it
 };
 
@@ -30,7 +30,7 @@ class LossDataTest : public testing::TestWithParam<DataPoint> {};
 TEST_P(LossDataTest, ReproducesTheMakersCurve) {
     const DataPoint& p = GetParam();
     const LossDensity loss =
-        SineLossDensity(Material(p.material), p.frequencyHz, p.fluxPeakT, p.temperatureC);
+        SineLossDensity(Material(p.material), p.frequencyHz, p.fluxDensityPeakT, p.temperatureC);
     EXPECT_NEAR(loss.wattsPerCubicMetre / p.wattsPerCubicMetre, 1, 0.10);
     EXPECT_FALSE(loss.outsideData);
 }
@@ -99,12 +99,12 @@ INSTANTIATE_TEST_SUITE_P(Figures, RectangularWaveTest,
                          testing::Values(FactorCase{1.0, 1.0, 1.0}, FactorCase{1.5, 1.0, 0.913},
                                          FactorCase{1.5, 0.5, 1.291}));
 
-TEST(SaturationFlux, LinearBetweenTheMakersTemperaturesAndFlaggedBeyond) {
+TEST(SaturationFluxDensity, LinearBetweenTheMakersTemperaturesAndFlaggedBeyond) {
     const FerriteMaterial& n87 = Material("N87");  // 0.495 T at 25 degrees, 0.390 T at 100
-    const SaturationFlux middle = SaturationFluxDensity(n87, 62.5);
+    const SaturationFluxDensity middle = SaturationFluxDensityAt(n87, 62.5);
     EXPECT_NEAR(middle.tesla, (0.495 + 0.390) / 2, 1e-12);
     EXPECT_FALSE(middle.outsideData);
-    const SaturationFlux hot = SaturationFluxDensity(n87, 120);
+    const SaturationFluxDensity hot = SaturationFluxDensityAt(n87, 120);
     EXPECT_DOUBLE_EQ(hot.tesla, 0.390);
     EXPECT_TRUE(hot.outsideData);
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "calc/analysis/loss_figures.h"
 #include "calc/text/result_format.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/widgets/result_field.h"
@@ -71,7 +72,8 @@ class LossWindowTest : public QObject {
 private slots:
     void cleanup() { QCOMPARE(watchdog_.TakeSeen(), QStringList()); }
 
-    // The command line works the default design out on its own; the window must show the same.
+    // The command line works the default design out on its own; the window must show the same
+    // figures, each as its row in the table of figures says.
     void showsTheNumbersOfTheCommandLine() {
         OpenWindow window;
         const LossWindow* losses = OpenLosses(window);
@@ -79,10 +81,21 @@ private slots:
         QCOMPARE(losses->windowTitle(), u"Потери и нагрев"_s);
         const QHash<QString, double> calc = CommandLineLosses({u"--losses"_s});
         QVERIFY(calc.contains(u"total_loss_W"_s));
-        QCOMPARE(Field(*losses, u"coreLoss"_s), Comma(calc[u"core_loss_W"_s], 3));
-        QCOMPARE(Field(*losses, u"totalLoss"_s), Comma(calc[u"total_loss_W"_s], 3));
-        QCOMPARE(Field(*losses, u"coreTemperature"_s), Comma(calc[u"core_temperature_C"_s], 1));
-        QCOMPARE(Field(*losses, u"optimumInduction"_s), Comma(calc[u"optimum_flux_T"_s], 3));
+        const auto compare = [&](const auto& figures, QStringView tag) {
+            for (const auto& figure : figures) {
+                if (figure.shown != kEverywhere) continue;
+                const QString key = QString::fromLatin1(figure.key);
+                const QString unit = QString::fromLatin1(UnitSuffix(figure.unit));
+                const QString listed = key + (unit.isEmpty() ? u""_s : u"_"_s + unit) + tag.toString();
+                QVERIFY2(calc.contains(listed), qPrintable(listed));
+                QCOMPARE(Field(*losses, key + tag.toString()), Comma(calc[listed], figure.decimals));
+            }
+        };
+        compare(kCoreFigures, {});
+        compare(kTotalFigures, {});
+        compare(kOptimumFigures, {});
+        compare(kWindingFigures, u"[P]");
+        compare(kWindingFigures, u"[1]");
     }
 
     // The optimum goes into the main window's induction, which calculates; the loss window
@@ -99,7 +112,7 @@ private slots:
         // The calculation reads the comma and writes the text back with a point.
         QCOMPARE(window.Text(ids::kInductionMax), Comma(optimum, 3).replace(u',', u'.'));
         QVERIFY(window.Text(ids::kPrimaryTurns) != turnsBefore);
-        QCOMPARE(Field(*losses, u"inductionMax"_s), Comma(optimum, 3));
+        QCOMPARE(Field(*losses, u"induction_max"_s), Comma(optimum, 3));
         QCOMPARE(losses->findChild<QChartView*>()->chart()->series(), series);
     }
 
@@ -111,9 +124,9 @@ private slots:
         QVERIFY(losses);
         auto* material = losses->findChild<QComboBox*>();
         QCOMPARE(material->currentText(), u"N87 (TDK)"_s);
-        const QString n87 = Field(*losses, u"coreLoss"_s);
+        const QString n87 = Field(*losses, u"core_loss"_s);
         material->setCurrentIndex(material->findText(u"3C90 (Ferroxcube)"_s));
-        QVERIFY(Field(*losses, u"coreLoss"_s) != n87);
+        QVERIFY(Field(*losses, u"core_loss"_s) != n87);
         window.Click(ids::kMaterial[1]);
         window.Click(ids::kCalculate);
         QCOMPARE(material->currentText(), u"N27 (TDK)"_s);

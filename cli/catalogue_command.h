@@ -7,8 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "cli/output.h"
+
 namespace toroglav::cli {
 
 std::string ListCores(std::string_view filter);
+
+int RunCatalogue(std::string_view filter, const Streams& streams);
 
 }  // namespace toroglav::cli

@@ -1,4 +1,4 @@
-#include "core_listing.h"
+#include "cli/catalogue_command.h"
 
 #include "calc/catalogue/core_catalogue.h"
 
@@ -17,6 +17,10 @@ std::string ListCores(std::string_view filter) {
         out += '\n';
     }
     return out;
+}
+
+int RunCatalogue(std::string_view filter, const Streams& streams) {
+    return PrintOutput(streams, ListCores(filter));
 }
 
 }  // namespace toroglav::cli

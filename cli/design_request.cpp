@@ -1,0 +1,113 @@
+#include "cli/design_request.h"
+
+#include "calc/record/design_record.h"
+#include "calc/text/joined_text.h"
+#include "cli/material_command.h"
+#include "cli/number_argument.h"
+
+namespace toroglav::cli {
+
+namespace {
+
+std::string UnknownCoreMessage(std::string_view name) {
+    std::string message = Joined({"no core '", name, "' in the catalogue; the closest: "});
+    std::string_view separator;
+    for (const CatalogueCore* core : ClosestCores(name)) {
+        AppendJoined(message, {separator, core->name});
+        separator = ", ";
+    }
+    return message;
+}
+
+}  // namespace
+
+std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> args,
+                                              DesignRequest& request) {
+    bool advise = false;
+    bool losses = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        // The option's argument, when there is one.
+        const std::optional<std::string_view> next =
+            i + 1 < args.size() ? std::optional(args[i + 1]) : std::nullopt;
+        if (arg == "--help" || arg == "-h") {
+            request.mode = Mode::Help;
+            return std::nullopt;
+        }
+        if (arg == "--list-cores") {
+            request.mode = Mode::Catalogue;
+            if (next && !next->starts_with('-')) request.coreFilter = *next;
+            return std::nullopt;
+        }
+        if (arg == "--set") {
+            if (!next) return "'--set' needs NAME=TEXT";
+            Assignment assignment;
+            std::string error;
+            if (!ParseAssignment(*next, assignment, error)) return error;
+            // A bad value is a usage error, found up front.
+            if (DesignRecord scratch; !ApplyAssignment(assignment, scratch, error)) return error;
+            request.edits.emplace_back(std::move(assignment));
+            ++i;
+        } else if (arg == "--core") {
+            if (!next) return "'--core' needs a core name";
+            const CatalogueCore* core = FindCore(*next);
+            if (!core) return UnknownCoreMessage(*next);
+            request.edits.emplace_back(core);
+            ++i;
+        } else if (arg == "--advise") {
+            advise = true;
+            if (next)
+                if (const auto family = AdviceFamilyNamed(*next)) {
+                    request.adviceFamily = family;
+                    ++i;
+                }
+        } else if (arg == "--max-rise") {
+            const auto degrees = next ? NumberArgument(*next) : std::nullopt;
+            if (!degrees || *degrees < 0) return "'--max-rise' needs a number of degrees";
+            request.maxRiseK = *degrees;
+            ++i;
+        } else if (arg == "--rank") {
+            const auto rank = next ? AdviceRankNamed(*next) : std::nullopt;
+            if (!rank) return "'--rank' needs 'volume' or 'loss'";
+            request.rank = *rank;
+            ++i;
+        } else if (arg == "--losses") {
+            losses = true;
+        } else if (arg == "--material") {
+            if (!next) return "'--material' needs a ferrite's name";
+            request.material = FindFerriteMaterial(*next);
+            if (!request.material)
+                return Joined(
+                    {"no ferrite '", *next, "' in the library; it has: ", MaterialNames()});
+            ++i;
+        } else if (arg == "--ambient") {
+            const auto ambient = next ? NumberArgument(*next) : std::nullopt;
+            if (!ambient ||
+                !(*ambient >= limits::kLowestAmbientC && *ambient < limits::kAmbientBelowC))
+                return "'--ambient' needs a temperature in degrees C below 200";
+            request.ambientC = *ambient;
+            ++i;
+        } else if (arg == "--save" || arg == "--report") {
+            std::optional<std::string>& file =
+                arg == "--save" ? request.saveFile : request.reportFile;
+            if (!next) return Joined({"'", arg, "' needs a file"});
+            if (file) return Joined({"'", arg, "' is given twice"});
+            file = std::string(*next);
+            ++i;
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            return Joined({"unknown option '", arg, "'"});
+        } else if (request.designFile) {
+            return Joined({"only one design file, not also '", arg, "'"});
+        } else {
+            request.designFile = std::string(arg);
+        }
+    }
+
+    if (losses && advise) return "'--losses' and '--advise' ask for different listings";
+    if ((request.material || request.ambientC != limits::kDefaultAmbientC) && !losses)
+        return "'--material' and '--ambient' belong to '--losses'";
+    request.mode = losses ? Mode::Losses : advise ? Mode::Advice : Mode::Listing;
+    return std::nullopt;
+}
+
+}  // namespace toroglav::cli

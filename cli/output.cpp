@@ -1,0 +1,85 @@
+#include "cli/output.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "calc/text/joined_text.h"
+#include "cli/record_listing.h"
+
+namespace toroglav::cli {
+
+const std::string_view kUsage =
+    "usage: toroglav-calc [DESIGN.sav | -] [--core NAME | --set NAME=TEXT]...\n"
+    "                     [--save FILE.sav] [--report FILE.txt]\n"
+    "                     [--advise [FAMILY] | --losses [--material NAME] [--ambient C]]\n"
+    "       toroglav-calc --list-cores [FILTER]\n"
+    "       toroglav-calc --list-materials\n"
+    "       toroglav-calc --loss-density MATERIAL --frequency KHZ --flux MT --temperature C\n"
+    "                     [--conduction D | --sine]\n"
+    "  Computes a design from the defaults, or from DESIGN.sav (- reads it from standard input),\n"
+    "  with each --core and --set applied in order, and prints every member as NAME=TEXT, one a\n"
+    "  line: in a text a backslash is written \\\\ and a control character \\n, \\r, \\t or \\xHH\n"
+    "  (its byte).\n"
+    "  --core NAME         the core type and dimension fields of the catalogue core NAME,\n"
+    "                      as \"ETD 39\" or \"R 25x15x10\"\n"
+    "  --set NAME=TEXT     the member NAME (as m_strFrequency, an output's element as\n"
+    "                      m_strOutVoltage[2]) set to TEXT\n"
+    "  --save FILE.sav     also write the design file of the inputs as they stand after the\n"
+    "                      calculation, as the window saves them\n"
+    "  --report FILE.txt   also write the text report of the calculated design (cp1251, CR LF)\n"
+    "  --advise [ring|e|etd|other|all]\n"
+    "                      instead of the design, list the catalogue cores of the family (other:\n"
+    "                      the cores given by Ae, le, So and Ve; by default the family of the\n"
+    "                      core type) that carry it: finite results, no warning, the window fill\n"
+    "                      at most the one entered, overheating at most --max-rise, the core\n"
+    "                      at most 100 C at 40 C ambient (the loss analysis with N87 or N27 as\n"
+    "                      the design chooses); in the order --rank asks, one a line,\n"
+    "                      tab-separated, the core temperature in C and the total loss in W last\n"
+    "  --max-rise DEGREES  the overheating --advise allows, 40 unless given\n"
+    "  --rank volume|loss  the order of --advise: smallest volume first (unless given) or least\n"
+    "                      total loss, core and copper, first\n"
+    "  --losses            instead of the design, print its losses and heating as NAME=VALUE\n"
+    "                      lines: core loss at the real waveform and core temperature, each\n"
+    "                      winding's current, resistance, layers, AC factor and copper loss,\n"
+    "                      efficiency, and the maximum induction of least loss\n"
+    "  --material NAME     the ferrite of --losses (by default the design's N87 or N27)\n"
+    "  --ambient C         the ambient temperature of --losses, 40 unless given\n"
+    "  --list-cores [FILTER]\n"
+    "                      print the catalogue cores, or those with a word of a name that\n"
+    "                      begins with FILTER: name, core type, the six dimension fields\n"
+    "  --list-materials    print the ferrites: name, maker, and the ranges of their loss data,\n"
+    "                      frequency in kHz, peak flux in mT, temperature in C, tab-separated\n"
+    "  --loss-density MATERIAL\n"
+    "                      instead of a design, print the core-loss density in kW/m3 of the\n"
+    "                      ferrite (letter case ignored) at --frequency KHZ, peak --flux MT and\n"
+    "                      --temperature C, under a bipolar rectangular voltage conducting a\n"
+    "                      fraction --conduction D of the period (1 unless given) or a --sine;\n"
+    "                      its saturation flux density in T; outside_data=1 when either comes\n"
+    "                      from beyond the maker's data\n";
+
+void Print(std::FILE* stream, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+int PrintOutput(const Streams& streams, std::string_view text) {
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), streams.out) == text.size() &&
+        std::fflush(streams.out) == 0)
+        return kExitOk;
+    const int error = errno != 0 ? errno : EIO;
+    Print(streams.err,
+          Joined({"toroglav-calc: cannot write the output: ", std::strerror(error), "\n"}));
+    return kExitFileError;
+}
+
+void PrintError(std::FILE* err, std::string_view message) {
+    Print(err, Joined({"toroglav-calc: ", EscapedUtf8(message), "\n"}));
+}
+
+int UsageError(std::FILE* err, std::string_view message) {
+    PrintError(err, message);
+    Print(err, kUsage);
+    return kExitUsage;
+}
+
+}  // namespace toroglav::cli
