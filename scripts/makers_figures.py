@@ -13,12 +13,11 @@ outline open; they are left out, each with its reason.
 MKF_TDK = "TDK data sheet, as recorded in OpenMagnetics/MKF tests/TestCore.cpp"
 
 PUBLISHED = {
-    # name: (Ae, le, Ve, source). The letters give EPX 7 Ae +18 %, EPX 10 +13 %, PM 114/93
-    # le +7 %, U 26/22/16 Ae +5.5 %, UR 70/33/17 Ae +12 %, UR 64/40/20 Ae +6 %.
+    # name: (Ae, le, Ve, source). The letters give EPX 7 Ae +17 %, EPX 10 +11 %, PM 114/93
+    # le +7 %, UR 70/33/17 Ae +12 %, UR 64/40/20 Ae +6 %.
     "EPX 7": (17.2, 15.7, 270, MKF_TDK),
     "EPX 10": (15.9, 21.7, 345, MKF_TDK),
     "PM 114/93": (1720, 200, 344000, MKF_TDK),
-    "U 26/22/16": (131, 98, 12800, MKF_TDK),
     # The makers of UR cores give Ae equal to the smallest section (Amin).
     "UR 70/33/17": (214, 197, 43800, MKF_TDK),
     "UR 64/40/20": (290, 210, 61000, MKF_TDK),
