@@ -286,26 +286,26 @@ def pq_half(letters, yoke):
     ]
 
 
-def ep_half(letters, yoke):
-    """EP, EPX and EPO: a round window E open to one side, the centre leg F (lengthened to K
-    from the window's centre, for EPX) standing in it; the outer wall is the block A by C less
-    the window."""
+def ep_half(letters, yoke, pole_to_front):
+    """EP, EPX and EPO: a round window E open to the front, K from its centre to the front face;
+    the outer wall is the block A by C less the window. The centre leg F is round (EP, EPO) or,
+    with `pole_to_front` (EPX), runs on to the front face as an oblong F wide."""
     A, C, D, E, F = (letters[k] for k in "ACDEF")
     K = letters.get("K", F / 2)
     wall = A * C - pi * E**2 / 8 - E * K
-    centre_leg = pi * F**2 / 4 + (K - F / 2) * F
+    pole_reach = F / 2 + K if pole_to_front else F  # the centre leg's length from back to front
+    centre_leg = pi * F**2 / 4 + (pole_reach - F) * F
     open_angle = atan(E / 2 / K)
     around = pi - open_angle  # the angle over which the wall faces the centre leg
     wall_centre = sqrt((around * E**2 + 2 * wall) / (4 * around))
-    centre_reach = F / 2 + K
-    wall_corner_area = (A * C - pi / 8 * E**2 - E * F / 2 + around * E * yoke) / 2
-    centre_corner_area = pi / 2 * (centre_reach**2 / 4 + centre_reach * yoke)
+    wall_corner_area = (wall + around * E * yoke) / 2
+    centre_corner_area = pi / 2 * (pole_reach**2 / 4 + pole_reach * yoke)
     return [
         uniform(D, wall),
-        radial(centre_reach / 2, E / 2, yoke, 2 * around),
+        radial(pole_reach / 2, E / 2, yoke, 2 * around),
         uniform(D, centre_leg),
         uniform(pi / 4 * (wall_centre - E / 2 + yoke / 2), wall_corner_area),
-        uniform(pi / 4 * ((1 - 1 / sqrt(2)) * centre_reach / 2 + yoke / 2), centre_corner_area),
+        uniform(pi / 4 * ((1 - 1 / sqrt(2)) * pole_reach / 2 + yoke / 2), centre_corner_area),
     ]
 
 
@@ -373,7 +373,7 @@ def effective_parameters(family, subtype, letters):
     if family == "planarEL":
         return pair(el_half, L, beside_centre_leg(L))
     if family in ("ep", "epx"):
-        return pair(ep_half, L, beside_centre_leg(L))
+        return pair(lambda l, y: ep_half(l, y, family == "epx"), L, beside_centre_leg(L))
     if family == "p":
         half = pot_slotted_half if subtype in ("1", "2") else pot_closed_half
         return pair(half, L, beside_centre_leg(L))
