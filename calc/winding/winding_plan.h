@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "calc/design/calculation.h"
+#include "calc/limits.h"
 #include "calc/winding/winding_data.h"
 #include "calc/winding/winding_space.h"
 
@@ -44,7 +45,7 @@ namespace toroglav::winding {
 
 struct PlanOptions {
     const Bobbin* bobbin = nullptr;  // one of the core's (BobbinsOf); none: the first of them
-    int wireGrade = 2;               // IEC 60317 enamel grade, 1 to 3
+    int wireGrade = limits::kDefaultWireGrade;  // IEC 60317 enamel grade, 1 to 3
     bool interleave = false;         // P1, the outputs, P2
     std::optional<int> tapeLayers;   // between windings where not reinforced
     std::optional<double> marginMm;  // at each end of the breadth
@@ -94,7 +95,7 @@ struct Plan {
     Space space;
     double marginMm = 0;      // at each end of the breadth
     bool reinforced = false;  // mains insulation between the primary and the outputs
-    int wireGrade = 2;
+    int wireGrade = limits::kDefaultWireGrade;
     const InsulationTape* tape = nullptr;
     std::vector<Winding> windings;  // inner to outer
     double buildMm = 0;             // of every layer and tape
