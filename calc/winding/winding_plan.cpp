@@ -209,6 +209,7 @@ Plan PlanWinding(const DesignResult& d, const PlanOptions& options) {
     plan.fillPercent = space.depthMm > 0 ? units::kPercent * plan.buildMm / space.depthMm : kNaN;
     plan.fits = allLaid && plan.buildMm <= space.depthMm;
 
+    if (!ring && breadthMm <= 0) return plan;  // the margins leave no breadth for a field
     std::vector<FieldRegion> regions;
     for (const Winding& w : plan.windings)
         if (w.output > 0)

@@ -46,10 +46,10 @@ namespace toroglav::winding {
 struct PlanOptions {
     const Bobbin* bobbin = nullptr;  // one of the core's (BobbinsOf); none: the first of them
     int wireGrade = limits::kDefaultWireGrade;  // IEC 60317 enamel grade, 1 to 3
-    bool interleave = false;         // P1, the outputs, P2
-    std::optional<int> tapeLayers;   // between windings where not reinforced
-    std::optional<double> marginMm;  // at each end of the breadth
-    bool tripleInsulated = false;    // outputs of triple-insulated wire instead of margins
+    bool interleave = false;                    // P1, the outputs, P2
+    std::optional<int> tapeLayers;              // between windings where not reinforced
+    std::optional<double> marginMm;             // at each end of the breadth
+    bool tripleInsulated = false;  // outputs of triple-insulated wire instead of margins
 };
 
 // A winding, or the part of an interleaved primary.
@@ -102,7 +102,8 @@ struct Plan {
     double fillPercent = 0;         // build over depth
     bool fits = false;
     // Between the primary and each output in use (the others open), referred to the primary;
-    // NaN for an output not in use, or where a ring's hole closes.
+    // NaN for an output not in use, where a ring's hole closes, or where the margins leave no
+    // breadth.
     std::array<double, kOutputCount> leakageH{};
 };
 

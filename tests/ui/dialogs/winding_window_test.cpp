@@ -3,6 +3,7 @@
 #include "ui/dialogs/winding_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QProcess>
 #include <QTest>
@@ -68,14 +69,17 @@ private slots:
         QTest::addColumn<QString>("core");
         QTest::addColumn<bool>("mains");
         QTest::addColumn<bool>("interleave");
-        QTest::newRow("ring") << QString() << false << false;
-        QTest::newRow("ETD, interleaved") << u"ETD 34"_s << false << true;
-        QTest::newRow("E on the mains") << u"E 42/21/15"_s << true << false;
+        QTest::addColumn<QString>("bobbin");  // chosen in the window, none: the first
+        QTest::newRow("ring") << QString() << false << false << QString();
+        QTest::newRow("ETD, interleaved, another bobbin")
+            << u"ETD 34"_s << false << true << u"Bobbin ETD 34 (Dual-in-Line)"_s;
+        QTest::newRow("E on the mains") << u"E 42/21/15"_s << true << false << QString();
     }
     void picturesAndNumbersOfTheCommandLine() {
         QFETCH(QString, core);
         QFETCH(bool, mains);
         QFETCH(bool, interleave);
+        QFETCH(QString, bobbin);
         OpenWindow window;
         const QByteArray coreName = core.toUtf8();
         WindingWindow* winding =
@@ -83,14 +87,20 @@ private slots:
         QVERIFY(winding && winding->isVisible());
         QCOMPARE(winding->windowTitle(), u"Намотка"_s);
         if (interleave) winding->findChild<QCheckBox*>(u"interleave"_s)->setChecked(true);
+        if (!bobbin.isEmpty()) {
+            auto* bobbins = winding->findChild<QComboBox*>(u"bobbin"_s);
+            bobbins->setCurrentIndex(bobbins->findText(bobbin));
+        }
         QVERIFY(QTest::qWaitForWindowExposed(winding));
         winding->repaint();
 
         QStringList args = {u"--winding"_s, u"--set"_s, u"m_nSupplyKind=%1"_s.arg(mains)};
         if (!core.isEmpty()) args << u"--core"_s << core;
         if (interleave) args << u"--interleave"_s;
+        if (!bobbin.isEmpty()) args << u"--bobbin"_s << bobbin;
         const QHash<QString, QString> calc = CommandLine(args);
         QVERIFY(calc.contains(u"fits"_s));
+        if (!bobbin.isEmpty()) QCOMPARE(calc[u"bobbin"_s], bobbin);
         QCOMPARE(Field(*winding, u"window_depth_mm"_s), Comma(calc[u"window_depth_mm"_s], 2));
         QCOMPARE(Field(*winding, u"margin_mm"_s), Comma(calc[u"margin_mm"_s], 2));
         QCOMPARE(Field(*winding, u"build_mm"_s), Comma(calc[u"build_mm"_s], 2));
