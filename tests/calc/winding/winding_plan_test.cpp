@@ -89,7 +89,8 @@ TEST(Layers, AtABreadthThatJustFitsAndJustDoesNot) {
          {std::tuple{6.226, 12, 6u}, std::tuple{6.2261, 11, 7u}}) {
         PlanOptions options;
         options.marginMm = marginMm;
-        const Winding& primary = WindingOf(PlanWinding(design, options), 0);
+        const Plan plan = PlanWinding(design, options);
+        const Winding& primary = WindingOf(plan, 0);
         EXPECT_EQ(primary.turnsPerLayer, perLayer) << marginMm;
         EXPECT_EQ(primary.layers.size(), layers) << marginMm;
     }
@@ -145,7 +146,8 @@ TEST(Ring, EachLayerShortensTheNext) {
 TEST(Wire, NearestStandardDiameter) {
     DesignRecord record;
     record.m_strWireOut[0] = "0,47";
-    const Winding& output = WindingOf(PlanWinding(DesignResult(record)), 1);
+    const Plan plan = PlanWinding(DesignResult(record));
+    const Winding& output = WindingOf(plan, 1);
     EXPECT_EQ(output.wireMm, 0.475);
     EXPECT_FALSE(output.StandardWire());
 }
