@@ -66,6 +66,23 @@ inline constexpr double kCopperReferenceC = 20;
 // 0.2 to 1 mm that transformers of this size are wound with (IEC 60317).
 inline constexpr double kEnamelledOverBareDiameter = 1.08;
 
+// ---- The winding as it is built (calc/winding/) -------------------------------------------
+
+// Creepage distance for basic insulation at a working voltage of 250 V rms (230 V mains),
+// pollution degree 2, material group III (a bobbin's plastic whose tracking index is not known),
+// mm: IEC 60664-1 Table F.4 as reprinted by WAGO (rail-mounted terminal blocks 2015, vol. 1,
+// p. 594). Reinforced insulation takes twice the basic distance (CUI Inc., Wurth Elektronik);
+// mains-supply test reports under IEC 60950-1 and IEC 62368-1 require 5.0 mm at 240-250 V rms.
+inline constexpr double kBasicCreepage250VrmsMm = 2.5;
+inline constexpr double kReinforcedOverBasic = 2;
+// Thin sheet insulation is reinforced in three layers, any two of which withstand the electric
+// strength test (IEC 60950-1 cl. 2.10.5; Power Integrations AN-18: a three-layer wrap).
+inline constexpr int kReinforcedTapeLayers = 3;
+// Triple-insulated wire: three extruded layers, any two of which are reinforced insulation,
+// about 0.1 mm thick in all around the conductor (makers' tables of TEX-E type wires as
+// recalled; not checked against a published table here).
+inline constexpr double kTripleInsulationMm = 0.1;
+
 // Thermal resistance of a ferrite transformer in free air, K/W, from its core volume in cm3:
 // R = 53 Ve^-0.54, the empirical fit to makers' measurements of natural convection and
 // radiation from cores of about 1 to 100 cm3.

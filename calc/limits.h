@@ -2,6 +2,8 @@
 // The program's own choices: the defaults, limits and tolerances of the loss analysis, its
 // optimum and the core adviser. Physical constants are in constants.h.
 
+#include <string_view>
+
 namespace toroglav::limits {
 
 // The air around the transformer unless another temperature is given, degrees C: a closed
@@ -25,6 +27,17 @@ inline constexpr double kDefaultMaxRiseK = 40;
 inline constexpr double kMaxCoreTemperatureC = 100;
 // A window fill passes when it reads as the entered one at the three decimals shown.
 inline constexpr double kWindowFillShownTolerance = 0.0005;
+
+// The winding plan (calc/winding/winding_plan.h): the enamel grade unless another is asked,
+// the tape between windings (a polyester tape of 4.5 kV a layer, class 130, the usual
+// transformer tape), and its layers where the insulation is only functional or basic.
+inline constexpr int kDefaultWireGrade = 2;
+inline constexpr std::string_view kWindingTape = "Tecroll 11B";
+inline constexpr int kDefaultTapeLayers = 1;
+// A winding the plan does not lay: more layers than any transformer of these sizes has, or more
+// strands than a turn could be made of.
+inline constexpr int kMostLayers = 1000;
+inline constexpr double kMostStrands = 1000;
 
 // The optimum's search: maximum inductions on the thousandth of a tesla the field takes, from
 // the first up to this fraction of the saturation flux density at 100 degrees C, coarse steps

@@ -8,6 +8,7 @@
 #include "cli/losses_command.h"
 #include "cli/material_command.h"
 #include "cli/record_listing.h"
+#include "cli/winding_command.h"
 #include "files/design_file_path.h"
 
 namespace toroglav::cli {
@@ -28,9 +29,15 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
     if (IsMaterialCommand(args)) return RunMaterials(args, streams);
 
     DesignRequest request;
-    if (const auto error = ParseDesignRequest(args, request)) return UsageError(err, *error);
+    if (const auto error = ParseDesignRequest(args, request)) {
+        if (!request.winding.anyOption) return UsageError(err, *error);
+        PrintError(err, *error);  // the winding's options are refused in one line
+        return kExitUsage;
+    }
     if (request.mode == Mode::Help) return PrintOutput(streams, kUsage);
     if (request.mode == Mode::Catalogue) return RunCatalogue(request.coreFilter, streams);
+    if (request.mode == Mode::Bobbins)
+        return PrintOutput(streams, ListBobbins(request.bobbinFilter));
     // The second write would silently replace the first.
     if (request.saveFile && request.reportFile &&
         SameFileWritten(*request.saveFile, *request.reportFile))
@@ -45,6 +52,8 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
             return RunLosses(request, *design, streams);
         case Mode::Advice:
             return RunAdvice(request, *design, streams);
+        case Mode::Winding:
+            return RunWinding(request, *design, streams);
         default:
             return PrintOutput(streams, ListRecord(design->calculated));
     }

@@ -39,6 +39,16 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
             if (next && !next->starts_with('-')) request.coreFilter = *next;
             return std::nullopt;
         }
+        if (arg == "--list-bobbins") {
+            request.mode = Mode::Bobbins;
+            if (next && !next->starts_with('-')) request.bobbinFilter = *next;
+            return std::nullopt;
+        }
+        std::optional<std::string> windingError;
+        if (ReadWindingArgument(args, i, request.winding, windingError)) {
+            if (windingError) return windingError;
+            continue;
+        }
         if (arg == "--set") {
             if (!next) return "'--set' needs NAME=TEXT";
             Assignment assignment;
@@ -106,7 +116,15 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
     if (losses && advise) return "'--losses' and '--advise' ask for different listings";
     if ((request.material || request.ambientC != limits::kDefaultAmbientC) && !losses)
         return "'--material' and '--ambient' belong to '--losses'";
-    request.mode = losses ? Mode::Losses : advise ? Mode::Advice : Mode::Listing;
+    if (request.winding.plan && (losses || advise))
+        return "'--winding' and '--losses' or '--advise' ask for different listings";
+    if (request.winding.anyOption && !request.winding.plan)
+        return "'--bobbin', '--wire-grade', '--interleave', '--tape-layers', '--margin' and "
+               "'--triple-insulated' belong to '--winding'";
+    request.mode = losses                 ? Mode::Losses
+                   : advise               ? Mode::Advice
+                   : request.winding.plan ? Mode::Winding
+                                          : Mode::Listing;
     return std::nullopt;
 }
 

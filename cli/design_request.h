@@ -14,6 +14,7 @@
 #include "calc/limits.h"
 #include "calc/magnetics/ferrite_material.h"
 #include "cli/member_assignment.h"
+#include "cli/winding_options.h"
 
 namespace toroglav::cli {
 
@@ -23,11 +24,14 @@ enum class Mode {
     Listing,    // every member of the calculated design (the default)
     Losses,     // --losses
     Advice,     // --advise
+    Winding,    // --winding
+    Bobbins,    // --list-bobbins [FILTER]
 };
 
 struct DesignRequest {
     Mode mode = Mode::Listing;
-    std::string_view coreFilter;  // of --list-cores
+    std::string_view coreFilter;    // of --list-cores
+    std::string_view bobbinFilter;  // of --list-bobbins
 
     std::optional<std::string> designFile;  // "-" for standard input
     // The edits of the design in the order given: assignments and catalogue cores.
@@ -41,6 +45,8 @@ struct DesignRequest {
 
     const FerriteMaterial* material = nullptr;  // none: the design's N87 or N27
     double ambientC = limits::kDefaultAmbientC;
+
+    WindingRequest winding;
 };
 
 // Reads `args` into `request`; the usage error's message, or nothing when they are sound.

@@ -4,6 +4,10 @@
 // with every member readable back from its one line.
 // Bytes that begin with the argument --loss-density or --list-materials are that command's
 // arguments as they stand: it prints its three lines (or the list), or refuses in one line.
+// Bytes that begin with --winding are its options (with --core and --set, each taking the next
+// argument; anything else is dropped, so no file is read or written): the plan prints its
+// NAME=VALUE lines, fitting only within its depth, or refuses in one line; --list-bobbins prints
+// four tab-separated fields a line.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -108,6 +112,71 @@ void CheckMaterialCommand(const std::vector<std::string_view>& args) {
         "the flag is 0 or 1");
 }
 
+// The arguments of a --winding input: the plan's options and the design's edits, nothing that
+// names a file.
+std::vector<std::string_view> WindingArguments(const std::vector<std::string_view>& chunks) {
+    static constexpr std::string_view kWithValue[] = {"--bobbin", "--wire-grade", "--tape-layers",
+                                                      "--margin", "--core",       "--set"};
+    static constexpr std::string_view kFlags[] = {"--winding", "--interleave",
+                                                  "--triple-insulated"};
+    std::vector<std::string_view> args;
+    for (std::size_t i = 0; i < chunks.size(); ++i) {
+        if (std::ranges::find(kFlags, chunks[i]) != std::end(kFlags)) {
+            args.push_back(chunks[i]);
+        } else if (std::ranges::find(kWithValue, chunks[i]) != std::end(kWithValue)) {
+            args.push_back(chunks[i]);
+            if (i + 1 < chunks.size()) args.push_back(chunks[++i]);
+        }
+    }
+    return args;
+}
+
+void CheckWindingCommand(const std::vector<std::string_view>& args) {
+    Captured out, err;
+    const int exitCode = cli::Run(args, nullptr, out.stream, err.stream);
+    const std::string printed = out.Close();
+    const std::string error = err.Close();
+    if (exitCode == cli::kExitUsage) {
+        fuzz::Require(printed.empty(), "a refused plan prints nothing");
+        fuzz::Require(error.starts_with("toroglav-calc: ") && error.find('\n') == error.size() - 1,
+                      "a refused plan says why in one line");
+        return;
+    }
+    fuzz::Require(exitCode == cli::kExitOk, "a plan is printed");
+    if (args.front() == "--list-bobbins") {
+        for (std::size_t start = 0; start < printed.size();) {
+            const std::size_t end = printed.find('\n', start);
+            const std::string_view line(printed.data() + start, end - start);
+            fuzz::Require(std::count(line.begin(), line.end(), '\t') == 3, "four fields a line");
+            start = end + 1;
+        }
+        return;
+    }
+    fuzz::Require(printed.starts_with("bobbin="), "the plan starts with its bobbin");
+    const bool fits = printed.find("\nfits=1\n") != std::string::npos;
+    fuzz::Require(fits || printed.find("\nfits=0\n") != std::string::npos, "fits is 0 or 1");
+    for (std::size_t start = 0; start < printed.size();) {
+        const std::size_t end = printed.find('\n', start);
+        const std::string_view line(printed.data() + start, end - start);
+        const std::size_t equals = line.find('=');
+        fuzz::Require(equals != std::string_view::npos, "NAME=VALUE lines");
+        const std::string_view name = line.substr(0, equals), value = line.substr(equals + 1);
+        if (name != "bobbin" && name != "order") {
+            double number = NAN;
+            const auto [at, bad] =
+                std::from_chars(value.data(), value.data() + value.size(), number);
+            fuzz::Require(bad == std::errc{} && at == value.data() + value.size(),
+                          "every figure is a number");
+            fuzz::Require(std::isfinite(number) || !fits, "a plan that fits has every figure");
+        }
+        start = end + 1;
+    }
+    if (fits)
+        fuzz::Require(
+            PrintedNumber(printed, "\nbuild_mm=") <= PrintedNumber(printed, "\nwindow_depth_mm="),
+            "a plan that fits is within the depth");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -120,6 +189,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (chunks.front() == "--loss-density" || chunks.front() == "--list-materials") {
         CheckMaterialCommand(chunks);
+        return 0;
+    }
+    if (chunks.front() == "--winding") {
+        CheckWindingCommand(WindingArguments(chunks));
+        return 0;
+    }
+    if (chunks.front() == "--list-bobbins") {
+        CheckWindingCommand(
+            {chunks.begin(), chunks.begin() + std::min<std::size_t>(2, chunks.size())});
         return 0;
     }
     std::vector<std::string_view> args;

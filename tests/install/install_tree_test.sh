@@ -10,6 +10,7 @@ build=$2
 window_icon=$(realpath "$3")
 catalogue_licence=$(realpath "$(dirname "$0")/../../calc/catalogue/core_catalogue_data.LICENSE")
 materials_licence=$(realpath "$(dirname "$0")/../../calc/magnetics/ferrite_material_data.LICENSE")
+winding_licence=$(realpath "$(dirname "$0")/../../calc/winding/winding_data.LICENSE")
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -37,11 +38,14 @@ status=0
 QT_QPA_PLATFORM=offscreen timeout 1 "$prefix/bin/toroglav" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the installed toroglav ended with status $status instead of running"
 
-# The licences of the core catalogue and the ferrite materials that the programs carry.
+# The licences of the core catalogue, the ferrite materials and the winding data that the
+# programs carry.
 cmp -s "$catalogue_licence" "$prefix/share/doc/toroglav/core-catalogue.LICENSE" ||
     fail "the core catalogue's licence is not installed beside the copyright file"
 cmp -s "$materials_licence" "$prefix/share/doc/toroglav/ferrite-materials.LICENSE" ||
     fail "the ferrite materials' licence is not installed beside the copyright file"
+cmp -s "$winding_licence" "$prefix/share/doc/toroglav/winding-data.LICENSE" ||
+    fail "the winding data's licence is not installed beside the copyright file"
 
 entries=("$prefix"/share/applications/*.desktop)
 [ "${#entries[@]}" -eq 1 ] || fail "expected one desktop entry, found: ${entries[*]}"

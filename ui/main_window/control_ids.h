@@ -22,6 +22,8 @@ inline constexpr int kPickCore = 1133;
 inline constexpr int kAdviseCore = 1134;
 // Opens the window of the design's losses and heating.
 inline constexpr int kShowLosses = 1135;
+// Opens the window of the design's winding.
+inline constexpr int kShowWinding = 1136;
 
 // Menu commands.
 inline constexpr int kShowSchemes = 32774;

@@ -14,6 +14,7 @@
 #include "ui/dialogs/core_adviser_dialog.h"
 #include "ui/dialogs/core_picker_dialog.h"
 #include "ui/dialogs/loss_window.h"
+#include "ui/dialogs/winding_window.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/main_window/core_views.h"
 #include "ui/main_window/form_builder.h"
@@ -106,6 +107,8 @@ QGroupBox* BuildCoreGroup(FormBuilder& b) {
         b.SmallButton(ids::kAdviseCore, kAdviseCoreCaption.toString(), kAdviseCoreName.toString()));
     material->addWidget(b.SmallButton(ids::kShowLosses, kShowLossesCaption.toString(),
                                       kShowLossesCaption.toString()));
+    material->addWidget(b.SmallButton(ids::kShowWinding, kShowWindingCaption.toString(),
+                                      kShowWindingCaption.toString()));
     b.GroupRadios(ids::kMaterial);
 
     auto* row = new QHBoxLayout(box);

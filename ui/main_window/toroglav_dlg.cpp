@@ -107,6 +107,7 @@ void CToroglavDlg::ConnectCommands() {
         {ids::kPickCore, &CToroglavDlg::OnPickCore},
         {ids::kAdviseCore, &CToroglavDlg::OnAdviseCore},
         {ids::kShowLosses, &CToroglavDlg::OnShowLosses},
+        {ids::kShowWinding, &CToroglavDlg::OnShowWinding},
         {ids::kController[0], &CToroglavDlg::OnControllerTl494},
         {ids::kController[1], &CToroglavDlg::OnControllerOther},
         {ids::kSwitchDrop[0], &CToroglavDlg::OnSwitchDropUsat},

@@ -34,6 +34,7 @@ namespace toroglav::ui {
 class CVypr;
 class HintControl;
 class LossWindow;
+class WindingWindow;
 }  // namespace toroglav::ui
 
 namespace toroglav::ui {
@@ -83,6 +84,8 @@ public:
     void OnAdviseCore();
     // Opens the window of the losses and heating, which then follows every calculation.
     void OnShowLosses();
+    // Opens the window of the winding as it is built, which then follows every calculation.
+    void OnShowWinding();
     // Sets the maximum induction (3 decimals) and calculates.
     void OnApplyOptimum(double inductionMaxT);
 
@@ -145,6 +148,7 @@ private:
     HintControl* m_tooltip = nullptr;     // owned by the window
     std::unique_ptr<CVypr> m_dlgSchemes;  // made when first opened, kept while the window lives
     LossWindow* m_lossWindow = nullptr;   // owned by the window; made when first opened
+    WindingWindow* m_windingWindow = nullptr;  // likewise
     std::optional<DesignResult> m_calculated;  // the numbers last calculated, for the loss window
     bool m_initialised = false;
 };

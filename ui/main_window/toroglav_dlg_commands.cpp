@@ -19,6 +19,7 @@
 #include "ui/dialogs/help_text.h"
 #include "ui/dialogs/loss_window.h"
 #include "ui/dialogs/schemes_dialog.h"
+#include "ui/dialogs/winding_window.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/main_window/toroglav_dlg.h"
 #include "ui/services/qstring_cp1251.h"
@@ -42,6 +43,7 @@ void CToroglavDlg::OnCalculate() {
     });
     UpdateData(false);
     if (m_lossWindow && m_lossWindow->isVisible()) m_lossWindow->ShowDesign(*m_calculated);
+    if (m_windingWindow && m_windingWindow->isVisible()) m_windingWindow->ShowDesign(*m_calculated);
 }
 
 // Files: the design, the state kept between runs and the text report.
@@ -171,6 +173,17 @@ void CToroglavDlg::OnShowLosses() {
     m_lossWindow->show();
     m_lossWindow->raise();
     m_lossWindow->activateWindow();
+}
+
+// The winding as it is built, in a window beside this one.
+
+void CToroglavDlg::OnShowWinding() {
+    if (!m_windingWindow) m_windingWindow = new WindingWindow(this);
+    if (!m_calculated) OnCalculate();
+    m_windingWindow->ShowDesign(*m_calculated);
+    m_windingWindow->show();
+    m_windingWindow->raise();
+    m_windingWindow->activateWindow();
 }
 
 void CToroglavDlg::OnApplyOptimum(double inductionMaxT) {

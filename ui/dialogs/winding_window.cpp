@@ -1,0 +1,340 @@
+#include "ui/dialogs/winding_window.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <cmath>
+
+#include "calc/limits.h"
+#include "calc/text/result_format.h"
+#include "calc/units.h"
+#include "ui/dialogs/winding_picture.h"
+#include "ui/widgets/dialog_units.h"
+#include "ui/widgets/result_field.h"
+
+namespace toroglav::ui {
+
+using namespace Qt::StringLiterals;
+using winding::Winding;
+
+namespace {
+
+constexpr double kMicrohenry = 1e6;  // uH per H
+// The spin boxes' lowest value stands for "as the plan chooses".
+constexpr int kAutomaticTapeLayers = -1;
+constexpr double kAutomaticMarginMm = -0.5;
+constexpr int kWarningLines = 4;
+constexpr QStringView kWidestNumber = u"00000,00";
+
+// One column of the windings' table: the figure's name as --winding prints it, its caption and
+// its decimals (none: a count).
+struct Column {
+    QStringView key;
+    QStringView caption;
+    std::optional<FixedDecimals> decimals;
+    double (*value)(const Winding&);
+};
+const Column kColumns[] = {
+    {u"turns", u"Витков", std::nullopt, [](const Winding& w) { return double(w.turns); }},
+    {u"strands", u"Жил", std::nullopt, [](const Winding& w) { return double(w.strands); }},
+    {u"wire_mm", u"Провод,\nмм", FixedDecimals(3), [](const Winding& w) { return w.wireMm; }},
+    {u"turns_per_layer", u"Витков\nв слое", std::nullopt,
+     [](const Winding& w) { return double(w.turnsPerLayer); }},
+    {u"layers", u"Слоев", std::nullopt, [](const Winding& w) { return double(w.layers.size()); }},
+    {u"build_mm", u"Толщина,\nмм", FixedDecimals(2), [](const Winding& w) { return w.buildMm; }},
+    {u"tape_layers", u"Слоев\nленты", std::nullopt,
+     [](const Winding& w) { return double(w.tapeLayers); }},
+    {u"resistance_dc_mOhm", u"Сопротивл.\n20 °C, мОм", FixedDecimals(2),
+     [](const Winding& w) { return w.resistanceDcOhm * units::kMilliohm; }},
+    {u"mean_turn_mm", u"Средний\nвиток, мм", FixedDecimals(1),
+     [](const Winding& w) { return w.meanTurnMm; }},
+};
+
+QString Number(double value, std::optional<FixedDecimals> decimals) {
+    if (!std::isfinite(value)) return u"—"_s;
+    if (!decimals) return QString::number(static_cast<long long>(value));
+    return QString::fromStdString(FormatFixed(value, *decimals));
+}
+
+// "P", "P1", "P2" or the output's number, as --winding tags a winding.
+QString Tag(const Winding& w) {
+    if (w.output > 0) return QString::number(w.output);
+    return w.part == winding::Part::FirstHalf    ? u"P1"_s
+           : w.part == winding::Part::SecondHalf ? u"P2"_s
+                                                 : u"P"_s;
+}
+
+QString WindingName(const Winding& w) {
+    QString name = w.output > 0 ? u"Выход %1"_s.arg(w.output) : u"Первичная"_s;
+    if (w.part == winding::Part::FirstHalf) name += u", 1-я часть"_s;
+    if (w.part == winding::Part::SecondHalf) name += u", 2-я часть"_s;
+    return w.halves > 1 ? name + u" (2 половины)"_s : name;
+}
+
+void KeepRoomWhenHidden(QWidget& widget) {
+    QSizePolicy policy = widget.sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget.setSizePolicy(policy);
+}
+
+QLabel* Field(QWidget* parent, const QString& name = {}) {
+    auto* field = new ResultField(parent);
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(kWidestNumber.toString()));
+    field->setObjectName(name);
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return field;
+}
+
+}  // namespace
+
+WindingWindow::WindingWindow(QWidget* owner)
+    : QDialog(owner),
+      bobbin_(new QComboBox(this)),
+      grade_(new QComboBox(this)),
+      interleave_(new QCheckBox(u"Первичная по обе стороны выходов"_s, this)),
+      tapeLayers_(new QSpinBox(this)),
+      margin_(new QDoubleSpinBox(this)),
+      tripleInsulated_(new QCheckBox(u"Выходы проводом с тройной изоляцией"_s, this)),
+      picture_(new WindingPicture(this)),
+      notes_(new QLabel(this)) {
+    setWindowTitle(kShowWindingCaption.toString());
+    const DialogUnits units(fontMetrics());
+    bobbin_->setObjectName(u"bobbin"_s);
+    interleave_->setObjectName(u"interleave"_s);
+    tripleInsulated_->setObjectName(u"triple_insulated"_s);
+    bobbin_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    bobbin_->setMinimumContentsLength(28);
+    grade_->addItems({u"1"_s, u"2"_s, u"3"_s});
+    grade_->setCurrentIndex(limits::kDefaultWireGrade - 1);
+    tapeLayers_->setRange(kAutomaticTapeLayers, 20);
+    tapeLayers_->setSpecialValueText(u"авто"_s);
+    tapeLayers_->setValue(kAutomaticTapeLayers);
+    margin_->setRange(kAutomaticMarginMm, 50);
+    margin_->setSingleStep(0.5);
+    margin_->setDecimals(1);
+    margin_->setSpecialValueText(u"авто"_s);
+    margin_->setValue(kAutomaticMarginMm);
+    connect(bobbin_, &QComboBox::currentIndexChanged, this, &WindingWindow::Replan);
+    connect(grade_, &QComboBox::currentIndexChanged, this, &WindingWindow::Replan);
+    connect(interleave_, &QCheckBox::toggled, this, &WindingWindow::Replan);
+    connect(tapeLayers_, &QSpinBox::valueChanged, this, &WindingWindow::Replan);
+    connect(margin_, &QDoubleSpinBox::valueChanged, this, &WindingWindow::Replan);
+    connect(tripleInsulated_, &QCheckBox::toggled, this, &WindingWindow::Replan);
+
+    notes_->setWordWrap(true);
+    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    notes_->setMinimumHeight(kWarningLines * notes_->fontMetrics().lineSpacing());
+    notes_->setTextFormat(Qt::PlainText);
+    notes_->setObjectName(u"notes"_s);
+    picture_->setMinimumSize(units.x(200), units.y(110));
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(u"Закрыть"_s, QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+    // The choices and the totals beside the picture; below, the windings, the notes, the button.
+    auto* side = new QVBoxLayout;
+    side->addLayout(BuildChoices());
+    side->addSpacing(units.y(6));
+    side->addLayout(BuildTotals());
+    side->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(side);
+    top->addWidget(picture_, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(notes_, 1);
+    bottom->addWidget(buttons, 0, Qt::AlignBottom);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(top, 1);
+    column->addLayout(BuildWindings());
+    column->addLayout(bottom);
+}
+
+QGridLayout* WindingWindow::BuildChoices() {
+    auto* grid = new QGridLayout;
+    int row = 0;
+    const auto addRow = [&](const QString& caption, QWidget* control) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(control);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(control, row++, 1);
+    };
+    addRow(u"&Каркас:"_s, bobbin_);
+    addRow(u"Класс &эмали провода:"_s, grade_);
+    addRow(u"Слоев &ленты между обмотками:"_s, tapeLayers_);
+    addRow(u"&Поля у щек каркаса, мм:"_s, margin_);
+    grid->addWidget(interleave_, row++, 0, 1, 2);
+    grid->addWidget(tripleInsulated_, row++, 0, 1, 2);
+    return grid;
+}
+
+QGridLayout* WindingWindow::BuildTotals() {
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    int row = 0;
+    const auto addRow = [&](const QString& caption, const QString& name, const QString& unit) {
+        QLabel* field = Field(this, name);
+        grid->addWidget(new QLabel(caption, this), row, 0);
+        grid->addWidget(field, row, 1);
+        grid->addWidget(new QLabel(unit, this), row++, 2);
+        return field;
+    };
+    breadth_ = addRow(u"Ширина места для намотки"_s, u"window_breadth_mm"_s, u"мм"_s);
+    depth_ = addRow(u"Глубина места для намотки"_s, u"window_depth_mm"_s, u"мм"_s);
+    marginShown_ = addRow(u"Поле у каждой щеки"_s, u"margin_mm"_s, u"мм"_s);
+    build_ = addRow(u"Толщина всей намотки"_s, u"build_mm"_s, u"мм"_s);
+    fill_ = addRow(u"Заполнение глубины"_s, u"fill_percent"_s, u"%"_s);
+    fits_ = Field(this, u"fits"_s);
+    fits_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(fits_, row, 0, 1, 3);
+    return grid;
+}
+
+QGridLayout* WindingWindow::BuildWindings() {
+    static_assert(std::size(kColumns) == kColumnCount);
+    const auto Heading = [this](const QString& text) {
+        auto* heading = new QLabel(text, this);
+        heading->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        return heading;
+    };
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(1);
+    grid->addWidget(new QLabel(u"Обмотка\n(от сердечника)"_s, this), 0, 0, Qt::AlignBottom);
+    for (std::size_t c = 0; c < kColumnCount; ++c)
+        grid->addWidget(Heading(kColumns[c].caption.toString()), 0, int(c) + 1,
+                        Qt::AlignRight | Qt::AlignBottom);
+    grid->addWidget(Heading(u"Рассеяние,\nмкГн"_s), 0, int(kColumnCount) + 1,
+                    Qt::AlignRight | Qt::AlignBottom);
+    for (std::size_t i = 0; i < windings_.size(); ++i) {
+        WindingRow& w = windings_[i];
+        const int row = int(i) + 1;
+        w.name = new QLabel(this);
+        KeepRoomWhenHidden(*w.name);
+        grid->addWidget(w.name, row, 0);
+        for (std::size_t c = 0; c < w.numbers.size(); ++c) {
+            w.numbers[c] = Field(this);
+            KeepRoomWhenHidden(*w.numbers[c]);
+            grid->addWidget(w.numbers[c], row, int(c) + 1);
+        }
+        w.leakage = Field(this);
+        KeepRoomWhenHidden(*w.leakage);
+        grid->addWidget(w.leakage, row, int(kColumnCount) + 1);
+    }
+    const QString widest = u"Выход 5, 2-я часть (2 половины)"_s;
+    grid->setColumnMinimumWidth(0, fontMetrics().horizontalAdvance(widest));
+    return grid;
+}
+
+void WindingWindow::ShowDesign(const DesignResult& calculated) {
+    design_ = calculated;
+    FillBobbins();
+    Replan();
+}
+
+// The bobbins made for the design's core, the chosen one kept while the core has it.
+void WindingWindow::FillBobbins() {
+    const QString chosen = bobbin_->currentText();
+    const QSignalBlocker quiet(bobbin_);
+    bobbin_->clear();
+    const CatalogueCore* core = winding::CatalogueCoreOf(design_->inputs);
+    if (design_->inputs.coreType == CoreType::Ring) {
+        bobbin_->addItem(u"нет: кольцо"_s);
+    } else if (const auto bobbins =
+                   core ? winding::BobbinsOf(*core) : std::vector<const winding::Bobbin*>{};
+               bobbins.empty()) {
+        bobbin_->addItem(u"по окну сердечника"_s);
+    } else {
+        for (const winding::Bobbin* bobbin : bobbins)
+            bobbin_->addItem(QString::fromUtf8(bobbin->name.data(), qsizetype(bobbin->name.size())),
+                             QVariant::fromValue(static_cast<const void*>(bobbin)));
+    }
+    bobbin_->setCurrentIndex(std::max(0, bobbin_->findText(chosen)));
+    bobbin_->setEnabled(bobbin_->count() > 1);
+}
+
+winding::PlanOptions WindingWindow::Options() const {
+    winding::PlanOptions options;
+    options.bobbin =
+        static_cast<const winding::Bobbin*>(bobbin_->currentData().value<const void*>());
+    options.wireGrade = grade_->currentIndex() + 1;
+    options.interleave = interleave_->isChecked();
+    if (tapeLayers_->value() != kAutomaticTapeLayers) options.tapeLayers = tapeLayers_->value();
+    if (margin_->value() > kAutomaticMarginMm) options.marginMm = margin_->value();
+    options.tripleInsulated = tripleInsulated_->isChecked();
+    return options;
+}
+
+void WindingWindow::Replan() {
+    if (!design_) return;
+    plan_ = winding::PlanWinding(*design_, Options());
+    picture_->Show(plan_);
+    ShowPlan();
+}
+
+void WindingWindow::ShowPlan() {
+    const winding::Space& space = plan_.space;
+    breadth_->setText(Number(space.breadthMm, FixedDecimals(2)));
+    depth_->setText(Number(space.depthMm, FixedDecimals(2)));
+    marginShown_->setText(Number(plan_.marginMm, FixedDecimals(2)));
+    build_->setText(Number(plan_.buildMm, FixedDecimals(2)));
+    fill_->setText(Number(plan_.fillPercent, FixedDecimals(1)));
+    fits_->setText(plan_.fits ? u"Обмотки помещаются."_s : u"Обмотки не помещаются!"_s);
+    QPalette colour = fits_->palette();
+    colour.setColor(QPalette::WindowText, plan_.fits ? QColor(20, 120, 40) : QColor(180, 0, 0));
+    fits_->setPalette(colour);
+    for (std::size_t i = 0; i < windings_.size(); ++i)
+        ShowWinding(windings_[i], i < plan_.windings.size() ? &plan_.windings[i] : nullptr);
+
+    QStringList notes;
+    switch (space.kind) {
+        case winding::SpaceKind::Bobbin:
+            break;
+        case winding::SpaceKind::Derived:
+            notes << u"Каркас по окну сердечника: стенки как у каталожных каркасов того же "
+                     u"семейства."_s;
+            break;
+        case winding::SpaceKind::Ring:
+            notes << u"Кольцо без каркаса: каждый слой ложится на меньшую окружность отверстия; "
+                     u"глубина — радиус отверстия."_s;
+            break;
+    }
+    if (plan_.reinforced)
+        notes << u"Сетевое питание: между первичной и выходами усиленная изоляция — не меньше "
+                 u"трех слоев ленты и поля у щек (половина пути утечки 5 мм при 250 В)."_s;
+    if (!plan_.planned) notes << u"Числа витков или жил расчета не позволяют составить намотку."_s;
+    for (const Winding& w : plan_.windings)
+        if (!w.StandardWire() && w.part != winding::Part::SecondHalf)
+            notes << u"%1: провода %2 мм нет в IEC 60317, взят ближайший %3 мм."_s.arg(
+                WindingName(w), Number(w.enteredWireMm, FixedDecimals(3)),
+                Number(w.wireMm, FixedDecimals(3)));
+    notes_->setText(notes.join(u'\n'));
+}
+
+void WindingWindow::ShowWinding(WindingRow& row, const Winding* w) {
+    row.name->setVisible(w != nullptr);
+    row.leakage->setVisible(w != nullptr);
+    for (QLabel* number : row.numbers) number->setVisible(w != nullptr);
+    if (!w) return;
+    const QString tag = u"["_s + Tag(*w) + u"]"_s;
+    row.name->setText(WindingName(*w));
+    QPalette colour = row.name->palette();
+    colour.setColor(QPalette::WindowText, WindingColour(*w));
+    row.name->setPalette(colour);
+    for (std::size_t c = 0; c < kColumnCount; ++c) {
+        row.numbers[c]->setObjectName(kColumns[c].key.toString() + tag);
+        row.numbers[c]->setText(Number(kColumns[c].value(*w), kColumns[c].decimals));
+    }
+    row.leakage->setObjectName(u"leakage_uH"_s + tag);
+    row.leakage->setText(w->output > 0
+                             ? Number(plan_.leakageH[w->output - 1] * kMicrohenry, FixedDecimals(3))
+                             : QString());
+}
+
+}  // namespace toroglav::ui
