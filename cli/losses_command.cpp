@@ -10,8 +10,9 @@ namespace toroglav::cli {
 
 namespace {
 
+// A figure that is not a finite number cannot be given: "nan", never "inf".
 std::string Number(double value) {
-    if (std::isnan(value)) return "nan";
+    if (!std::isfinite(value)) return "nan";
     char buffer[32];
     const auto end =
         std::to_chars(buffer, std::end(buffer), value, std::chars_format::general, 6).ptr;
