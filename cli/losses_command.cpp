@@ -62,6 +62,10 @@ int RunLosses(const DesignRequest& request, const CalculatedDesign& design,
     if (!analysis.judged)
         Print(streams.err,
               Joined({"toroglav-calc: the losses cannot be judged: ", analysis.reason, "\n"}));
+    else if (!std::isfinite(analysis.totalLossW))  // a runaway's figures at the Curie temperature
+        Print(streams.err,
+              "toroglav-calc: the core runs away; at its Curie temperature no current carries the "
+              "power through the primary's resistance\n");
     const LossOptimum optimum = FindLossOptimum(design.result.inputs, material, request.ambientC);
     return PrintOutput(streams, ListLosses(material, request.ambientC, analysis, optimum));
 }
