@@ -209,6 +209,7 @@ public:
 
     // The losses at `temperatureC`; each winding's are kept until the next call.
     Losses At(double temperatureC) {
+        if (temperatureC == lastTemperatureC_) return last_;
         Losses losses;
         losses.coreDensity =
             RectangularWaveLossDensity(material_, frequencyHz_, fluxDensityPeakT_, temperatureC,
@@ -246,10 +247,10 @@ public:
         return losses;
     }
 
-    // The losses at `temperatureC` with each winding's: those kept when it was the temperature
-    // asked for last, as it is when settled (core_temperature.h).
+    // The losses at `temperatureC` with each winding's, kept when it was the temperature asked
+    // for last, as it is when settled (core_temperature.h).
     Losses At(double temperatureC, std::vector<WindingLoss>& each) {
-        const Losses losses = temperatureC == lastTemperatureC_ ? last_ : At(temperatureC);
+        const Losses losses = At(temperatureC);
         each = each_;
         return losses;
     }

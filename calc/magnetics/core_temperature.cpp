@@ -93,12 +93,14 @@ SettledCore SettledTemperature(double ambientC, double thermalResistanceKPerW, d
     }
 
     // The steps may have passed over a balance where the losses fall with temperature (a ferrite
-    // towards its loss minimum): look for the first crossing in steps of kScanStepK from ambient.
+    // towards its loss minimum): look for the first crossing from ambient. The excess falls with
+    // temperature at 1 K/K plus R_th times the rate the losses fall, so a step of half the excess
+    // passes no balance where they fall by less than 1 / R_th W/K; at least kScanStepK.
     constexpr double kScanStepK = 5;
     low = ambientC;
     excessLow = excess(low);
     while (low < limitC) {
-        const double high = std::min(low + kScanStepK, limitC);
+        const double high = std::min(low + std::max(kScanStepK, excessLow / 2), limitC);
         const double excessHigh = excess(high);
         if (std::isnan(excessHigh)) return {};
         if (excessHigh <= 0)

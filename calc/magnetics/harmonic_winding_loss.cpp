@@ -47,7 +47,9 @@ const std::array<Parts, kPoints>& PartsTable() {
     return table;
 }
 
-// F at `x` = `steps` kStep below kLastTabulated, with `layerTerm` = 2 (m^2 - 1) / 3.
+// F at `x` = `steps` kStep below kLastTabulated, with `layerTerm` = 2 (m^2 - 1) / 3; a single
+// layer has no proximity part to interpolate.
+template <bool kSingleLayer>
 double TabulatedFactor(const std::array<Parts, kPoints>& table, double steps, double layerTerm) {
     const int i = static_cast<int>(steps);
     const double t = steps - i;
@@ -59,9 +61,39 @@ double TabulatedFactor(const std::array<Parts, kPoints>& table, double steps, do
     double skin = 0, proximity = 0;
     for (int k = 0; k < 4; ++k) {
         skin += w[k] * table[i + k].skin;
-        proximity += w[k] * table[i + k].proximity;
+        if constexpr (!kSingleLayer) proximity += w[k] * table[i + k].proximity;
     }
     return skin + layerTerm * proximity;
+}
+
+// Per harmonic order n: sqrt(n), the harmonic's Delta over the fundamental's, and 1 / n^2.
+struct Order {
+    double root;
+    double inverseSquare;
+};
+
+const std::array<Order, CurrentSpectrum::kMaxHarmonics + 1>& Orders() {
+    static const std::array<Order, CurrentSpectrum::kMaxHarmonics + 1> orders = [] {
+        std::array<Order, CurrentSpectrum::kMaxHarmonics + 1> o{};
+        for (int n = 1; n <= CurrentSpectrum::kMaxHarmonics; ++n)
+            o[n] = {std::sqrt(static_cast<double>(n)), 1.0 / (static_cast<double>(n) * n)};
+        return o;
+    }();
+    return orders;
+}
+
+// The harmonics' share of the factor, those below kLastTabulated from the table.
+template <bool kSingleLayer, class Harmonics>
+double TabulatedSum(const Harmonics& harmonics, std::size_t count, int step,
+                    double stepsFundamental, double layerTerm) {
+    const std::array<Parts, kPoints>& table = PartsTable();
+    const std::array<Order, CurrentSpectrum::kMaxHarmonics + 1>& orders = Orders();
+    double sum = 0;
+    for (std::size_t k = 0; k < count; ++k)
+        sum += harmonics[k].share *
+               TabulatedFactor<kSingleLayer>(table, stepsFundamental * orders[1 + step * k].root,
+                                             layerTerm);
+    return sum;
 }
 
 }  // namespace
@@ -74,7 +106,7 @@ CurrentSpectrum CurrentSpectrum::Direct() {
 
 CurrentSpectrum CurrentSpectrum::Sine() {
     CurrentSpectrum spectrum;
-    spectrum.harmonics_.push_back({1, 1, 1});
+    spectrum.harmonics_.push_back({1, 1});
     return spectrum;
 }
 
@@ -113,16 +145,18 @@ CurrentSpectrum CurrentSpectrum::PulseTrain(double duty, double directShare, int
     const double twiceCos = 2 * std::cos(step * x);
     double sinBelow = std::sin((1 - step) * x), sinAt = std::sin(x);
     double unsummed = 1 - directShare;
+    const std::array<Order, kMaxHarmonics + 1>& orders = Orders();
     for (int n = 1; unsummed >= limits::kUnsummedCurrentShare && n <= kMaxHarmonics; n += step) {
-        const double share = shareOverSineSquared * sinAt * sinAt / (double(n) * n);
-        spectrum.harmonics_.push_back({share, std::sqrt(static_cast<double>(n)), 0});
+        const double share = shareOverSineSquared * sinAt * sinAt * orders[n].inverseSquare;
+        spectrum.harmonics_.push_back({share, 0});
         unsummed -= share;
         sinBelow = std::exchange(sinAt, twiceCos * sinAt - sinBelow);
     }
     spectrum.unsummedShare_ = std::max(unsummed, 0.0);
     double tail = 0;
-    for (auto h = spectrum.harmonics_.rbegin(); h != spectrum.harmonics_.rend(); ++h)
-        h->tailWeight = tail += h->share * h->rootOrder;
+    for (std::size_t k = spectrum.harmonics_.size(); k-- > 0;)
+        spectrum.harmonics_[k].tailWeight = tail +=
+            spectrum.harmonics_[k].share * orders[1 + step * k].root;
     return spectrum;
 }
 
@@ -137,13 +171,12 @@ double CurrentSpectrum::AcFactor(double deltaFundamental, int layers) const {
         firstAbove >= harmonics_.size() * step_
             ? harmonics_.size()
             : static_cast<std::size_t>(std::max(0.0, std::ceil((firstAbove - 1) / step_))));
-    const std::array<Parts, kPoints>& table = PartsTable();
     const double stepsFundamental = deltaFundamental / kStep;
-    double factor = directShare_;
-    for (std::size_t k = 0; k < tabulated; ++k) {
-        const Harmonic& h = harmonics_[k];
-        factor += h.share * TabulatedFactor(table, stepsFundamental * h.rootOrder, layerTerm);
-    }
+    double factor =
+        directShare_ +
+        (layers <= 1
+             ? TabulatedSum<true>(harmonics_, tabulated, step_, stepsFundamental, 0)
+             : TabulatedSum<false>(harmonics_, tabulated, step_, stepsFundamental, layerTerm));
     if (tabulated < harmonics_.size())
         factor += deltaFundamental * (1 + layerTerm) * harmonics_[tabulated].tailWeight;
     return factor;

@@ -47,7 +47,6 @@ public:
 private:
     struct Harmonic {
         double share;       // of I_rms^2
-        double rootOrder;   // sqrt(n): the harmonic's Delta over the fundamental's
         double tailWeight;  // the sum of share sqrt(n) over this harmonic and those above
     };
 
