@@ -128,7 +128,7 @@ QString Number(double value, FixedDecimals decimals) {
     return QString::fromStdString(FormatFixed(value, decimals));
 }
 
-// The analysis as the window shows it while there is none: every figure a dash.
+// The analysis as the window shows it while there is none: every figure a dash, no winding.
 LossAnalysis NoFigures() {
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     LossAnalysis a;
@@ -137,11 +137,6 @@ LossAnalysis NoFigures() {
         a.saturationMarginT = a.coreTemperatureC = a.temperatureRiseK = a.thermalResistanceKPerW =
             a.coreLossDensityWPerM3 = a.coreLossW = a.copperLossW = a.totalLossW = a.loadPowerW =
                 a.efficiency = kNaN;
-    a.primary = {.currentRmsA = kNaN,
-                 .resistanceDcOhm = kNaN,
-                 .porosity = kNaN,
-                 .acFactor = kNaN,
-                 .copperLossW = kNaN};
     return a;
 }
 
@@ -263,6 +258,8 @@ LossWindow::LossWindow(QWidget* owner)
         u"более чем на 5 %."_s,
         this);
     plotNote->setWordWrap(true);
+    // Its lines at the plot's narrowest, kept: the nested layouts do not ask a wrapped label.
+    plotNote->setMinimumHeight(plotNote->heightForWidth(plot_->minimumWidth()));
     auto* plot = new QVBoxLayout;
     plot->addWidget(plot_, 1);
     plot->addWidget(plotNote);
@@ -417,7 +414,8 @@ void LossWindow::ShowAnalysis() {
             Number(kOptimumFigures[i].Shown(optimum_), kOptimumFigures[i].decimals));
     apply_->setEnabled(optimum_.inductionMaxT.has_value());
 
-    ShowWinding(windings_[0], analysis_.primary, WindingName(0, analysis_.primary.halves));
+    ShowWinding(windings_[0], ambientTaken_ ? std::optional(analysis_.primary) : std::nullopt,
+                WindingName(0, analysis_.primary.halves));
     for (std::size_t k = 0; k < kOutputCount; ++k) {
         const auto& output = analysis_.outputs[k];
         ShowWinding(windings_[k + 1], output, WindingName(k + 1, output ? output->halves : 1));
