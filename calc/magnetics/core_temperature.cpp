@@ -64,6 +64,7 @@ SettledCore SettledTemperature(double ambientC, double thermalResistanceKPerW, d
                                const std::function<double(double)>& lossW) {
     // How much warmer the losses at T would make the core than T: not below 0 at ambient.
     const auto excess = [&](double t) { return ambientC + thermalResistanceKPerW * lossW(t) - t; };
+    if (std::isnan(ambientC)) return {};
     if (!(ambientC < limitC)) return {Outcome::RunsAway};
     double low = ambientC;
     double excessLow = excess(low);
