@@ -67,6 +67,11 @@ int RunLosses(const DesignRequest& request, const CalculatedDesign& design,
               "toroglav-calc: the core runs away; at its Curie temperature no current carries the "
               "power through the primary's resistance\n");
     const LossOptimum optimum = FindLossOptimum(design.result.inputs, material, request.ambientC);
+    if (analysis.judged && !optimum.inductionMaxT)
+        Print(streams.err,
+              "toroglav-calc: no maximum induction from 0.020 to 0.300 T is admissible: none gives "
+              "windings that fit, a core that settles within its ferrite's data with the peak flux "
+              "at most 0.8 of saturation and, without stabilisation, outputs within 5 %\n");
     return PrintOutput(streams, ListLosses(material, request.ambientC, analysis, optimum));
 }
 
