@@ -2,14 +2,20 @@
 // The hints of the main window: the program's engineering advice on its inputs, options and
 // buttons, in the order they are registered.
 
-#include <QStringView>
+#include <QString>
 #include <span>
 
 namespace toroglav::ui {
 
+// A hint as written, in Russian (UTF-8); toString() gives it in the installed language.
+struct HintText {
+    const char* source;
+    QString toString() const;
+};
+
 struct FieldHint {
     int id;  // control identifier (control_ids.h)
-    QStringView text;
+    HintText text;
 };
 
 // The 27 controls with a hint, the last the loss window's button. The other controls (the converter
@@ -18,6 +24,10 @@ struct FieldHint {
 std::span<const FieldHint> FieldHints();
 
 // Shown over the rectifier grid's own surface, not over its radios.
-inline constexpr QStringView kRectifierBandHint = u"Схемы выпрямления смотри в меню";
+extern const HintText kRectifierBandHint;
+// The hints of the catalogue's and the adviser's buttons, which name the buttons for screen
+// readers too.
+extern const HintText kPickCoreHint;
+extern const HintText kAdviseCoreHint;
 
 }  // namespace toroglav::ui
