@@ -202,10 +202,10 @@ If the inductance comes out too large to build, a choke of smaller inductance ca
 с наибольшим потреблением. Остальные выходы считаются по первому. Для реальной стабилизации всех выходов следует применять
 дроссель групповой стабилизации.
 </source>
-        <translation>	1.For an EI core (E with an I-bar) recalculate the core and window heights as if it were
-made of two E halves.
-	2.For the core type &quot;Other type&quot; take the data from the manufacturer&apos;s datasheet and work out the
-window area yourself.
+        <translation>	1.For an EI core (E with an I-bar) recalculate the core and window heights as if it were made of two
+E halves.
+	2.For &quot;Other type&quot; take the data from the manufacturer&apos;s datasheet and work out the window area
+yourself.
    Ae - core cross-section, mm²
    le - effective magnetic path length, mm
    Aw - window area, mm²
@@ -564,6 +564,34 @@ Reduce the flux density and/or the frequency!</translation>
 Снизте индукцию и(или) частоту!</source>
         <translation>Expected core temperature rise above 50 K.
 Reduce the flux density and/or the frequency!</translation>
+    </message>
+    <message>
+        <source>Расчёт кольца </source>
+        <translation>Toroid </translation>
+    </message>
+    <message>
+        <source>Расчёт Е(Ш) </source>
+        <translation>E core </translation>
+    </message>
+    <message>
+        <source>Расчёт ETD </source>
+        <translation>ETD </translation>
+    </message>
+    <message>
+        <source>кГц, </source>
+        <translation>kHz, </translation>
+    </message>
+    <message>
+        <source>В, </source>
+        <translation>V, </translation>
+    </message>
+    <message>
+        <source>Вх</source>
+        <translation>Vx</translation>
+    </message>
+    <message>
+        <source>А</source>
+        <translation>A</translation>
     </message>
 </context>
 <context>

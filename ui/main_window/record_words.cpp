@@ -5,6 +5,7 @@
 
 #include "calc/design/core_loss_table.h"
 #include "calc/design/shown_results.h"
+#include "files/default_file_name.h"
 #include "ui/services/qstring_cp1251.h"
 
 namespace toroglav::ui {
@@ -26,6 +27,13 @@ constexpr const char* kContext = "RecordWords";
     QT_TRANSLATE_NOOP("RecordWords",
                       "Ожидаемый перегрев сердечника более 50 градусов.\nСнизте индукцию и(или) "
                       "частоту!"),
+    QT_TRANSLATE_NOOP("RecordWords", "Расчёт кольца "),
+    QT_TRANSLATE_NOOP("RecordWords", "Расчёт Е(Ш) "),
+    QT_TRANSLATE_NOOP("RecordWords", "Расчёт ETD "),
+    QT_TRANSLATE_NOOP("RecordWords", "кГц, "),
+    QT_TRANSLATE_NOOP("RecordWords", "В, "),
+    QT_TRANSLATE_NOOP("RecordWords", "Вх"),
+    QT_TRANSLATE_NOOP("RecordWords", "А"),
 };
 
 QString Translated(const QString& word) {
@@ -67,6 +75,19 @@ Text RecordedResult(const QString& shown) {
 
 QString ShownWarning(std::string_view warning) {
     return Translated(QStringFromCp1251(warning));
+}
+
+Text ShownDefaultFileName(const DesignRecord& record) {
+    FileNameWords words;
+    std::string_view* const each[] = {&words.ring,      &words.eCore, &words.etdCore,
+                                      &words.kilohertz, &words.volts, &words.voltsBy,
+                                      &words.amperes};
+    std::array<Text, std::size(each)> shown;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        shown[i] = Cp1251FromQString(Translated(QStringFromCp1251(*each[i])));
+        *each[i] = shown[i];
+    }
+    return BuildDefaultFileName(record, words);
 }
 
 }  // namespace toroglav::ui

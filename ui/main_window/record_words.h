@@ -1,8 +1,8 @@
 #pragma once
 // The Russian words the calculation writes into the record (cp1251): the units and the mark among
-// the result texts and the warnings. The record keeps them as they are, since the files and the
-// text report carry them; the window shows them in its language and takes the results back as
-// the record has them.
+// the result texts, the warnings, and the words of the file name offered for a design. The record
+// keeps them as they are, since the files and the text report carry them; the window shows them in
+// its language and takes the results back as the record has them.
 
 #include <QString>
 #include <string_view>
@@ -17,5 +17,7 @@ QString ShownResult(std::string_view text);
 Text RecordedResult(const QString& shown);
 // A warning of the calculation as the window shows it.
 QString ShownWarning(std::string_view warning);
+// The file name the save dialogs offer for `record` (cp1251), in the window's language.
+Text ShownDefaultFileName(const DesignRecord& record);
 
 }  // namespace toroglav::ui

@@ -68,7 +68,8 @@ public:
 
     // Where the inputs are kept between runs.
     const std::filesystem::path& stateFile() const { return m_stateFile; }
-    // The name the save dialogs offer, from the record as it stands (cp1251).
+    // The name the save dialogs offer, from the record as it stands, in the window's language
+    // (cp1251).
     Text BuildDefaultFileName() const;
 
     // Commands.

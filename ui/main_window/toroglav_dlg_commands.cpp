@@ -50,7 +50,7 @@ void CToroglavDlg::OnCalculate() {
 // Files: the design, the state kept between runs and the text report.
 
 Text CToroglavDlg::BuildDefaultFileName() const {
-    return toroglav::BuildDefaultFileName(m_record);
+    return ShownDefaultFileName(m_record);
 }
 
 std::filesystem::path CToroglavDlg::ChooseFile(const FileChoice& choice, const QString& extension) {
