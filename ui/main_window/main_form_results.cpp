@@ -20,11 +20,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The longest texts real designs give each kind of result; inf and nan are shorter.
+// The longest texts real designs give each kind of result; inf and nan are shorter, but for the
+// strands of a wire, whose "nan" is wider than two digits.
 constexpr QStringView kNumber = u"00000,000";
 constexpr QStringView kPrimaryTurns = u"000 + 000 (000,00)";
 constexpr QStringView kOutputTurns = u"000 + 000(000,00)";
-constexpr QStringView kWire = u"0,00 x 00";
+constexpr QStringView kWire = u"0,00 x nan";
 constexpr QStringView kVoltage = u"0000,0";
 constexpr QStringView kChoke = u"00000,00";
 
