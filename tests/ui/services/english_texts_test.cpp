@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "ui/main_window/control_ids.h"
-#include "ui/widgets/hint_control.h"
 #include "ui/services/translations.h"
+#include "ui/widgets/hint_control.h"
 #include "window_test_support.h"
 
 using namespace Qt::StringLiterals;
