@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <array>
 
-#include "calc/design/core_loss_table.h"
 #include "calc/design/shown_results.h"
 #include "files/default_file_name.h"
 #include "ui/services/qstring_cp1251.h"

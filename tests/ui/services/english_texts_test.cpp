@@ -107,6 +107,16 @@ private slots:
         const QStringList cyrillic = Cyrillic(texts);
         QVERIFY2(cyrillic.isEmpty(), qPrintable(cyrillic.join(u" | "_s)));
     }
+
+    // The window shows the record's Russian words in English and takes them back as they were,
+    // so the state file, the design files and the text report stay the same in either language.
+    void recordKeepsItsRussianWords() {
+        OpenWindow window;
+        const DesignRecord calculated = window->record();
+        window->UpdateData(true);
+        QVERIFY(window->record() == calculated);
+        QCOMPARE(window.Text(ids::kInductanceUnit), u"mH"_s);
+    }
 };
 
 QTEST_MAIN(EnglishTextsTest)
