@@ -128,11 +128,13 @@ void CToroglavDlg::ConnectCommands() {
     };
     for (const auto& [id, handler] : commands)
         connect(m_form.command(id), &QAction::triggered, this, handler);
+    // The language menu shows the choice kept (none: the system's language).
     const std::optional<Language> languages[] = {std::nullopt, Language::Russian,
                                                  Language::English};
+    const std::optional<Language> chosen = ChosenLanguage();
     for (std::size_t i = 0; i < ids::kLanguage.size(); ++i) {
         QAction* choice = m_form.command(ids::kLanguage[i]);
-        choice->setChecked(ChosenLanguage() == languages[i]);
+        choice->setChecked(chosen == languages[i]);
         connect(choice, &QAction::triggered, this,
                 [this, language = languages[i]] { OnChooseLanguage(language); });
     }
