@@ -179,6 +179,10 @@ If the inductance comes out too large to build, a choke of smaller inductance ca
         <source>Подобрать магнитопровод из каталога</source>
         <translation>Find a core in the catalogue that suits the design</translation>
     </message>
+    <message>
+        <source>Как обмотки ложатся на каркас или кольцо: провод по IEC 60317, слои, изоляция, сопротивление, индуктивность рассеяния и рисунок окна в масштабе.</source>
+        <translation>How the windings lie on the bobbin or the ring: IEC 60317 wire, layers, insulation, resistance, leakage inductance and a picture of the window to scale.</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -524,6 +528,10 @@ highest load. The other outputs follow the first. For real regulation of all out
     <message>
         <source>Выход</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Намотка</source>
+        <translation>Winding</translation>
     </message>
 </context>
 <context>

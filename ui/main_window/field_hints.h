@@ -18,9 +18,10 @@ struct FieldHint {
     HintText text;
 };
 
-// The 27 controls with a hint, the last the loss window's button. The other controls (the converter
-// radios, the dimensions, the supply and output edits but the first output's minimum current and
-// diode drop, Rds(on), the ring, ETD and DC radios, every result) show none.
+// The 28 controls with a hint, the last the buttons of the loss and the winding windows. The
+// other controls (the converter radios, the dimensions, the supply and output edits but the first
+// output's minimum current and diode drop, Rds(on), the ring, ETD and DC radios, every result)
+// show none.
 std::span<const FieldHint> FieldHints();
 
 // Shown over the rectifier grid's own surface, not over its radios.
