@@ -11,7 +11,7 @@
 
 #ifdef TOROGLAV_MAIN_WINDOW
 #include "ui/main_window/toroglav_dlg.h"
-#include "ui/services/qt_translations.h"
+#include "ui/services/translations.h"
 #endif
 #ifdef TOROGLAV_LABEL_DIALOG
 #include <QLabel>
@@ -41,7 +41,7 @@ private:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
 #ifdef TOROGLAV_MAIN_WINDOW
-    toroglav::ui::InstallQtTranslations(application);
+    toroglav::ui::InstallTranslations(application);
     toroglav::ui::CToroglavDlg window;
 #else
     QDialog window;

@@ -1,17 +1,95 @@
 #include "window_test_support.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTreeWidget>
+
+#include "ui/services/translations.h"
 
 namespace toroglav::ui::test {
+
+namespace {
+
+void AddMenuTexts(const QList<QAction*>& actions, QStringList& texts) {
+    for (const QAction* action : actions) {
+        texts << action->text() << action->toolTip();
+        if (action->menu()) {
+            texts << action->menu()->title();
+            AddMenuTexts(action->menu()->actions(), texts);
+        }
+    }
+}
+
+void AddTreeTexts(const QTreeWidget& tree, QStringList& texts) {
+    for (int column = 0; column < tree.columnCount(); ++column) {
+        texts << tree.headerItem()->text(column);
+        for (int row = 0; row < tree.topLevelItemCount(); ++row)
+            texts << tree.topLevelItem(row)->text(column);
+    }
+}
+
+}  // namespace
+
+void InstallProgramTranslations() {
+    QStandardPaths::setTestModeEnabled(true);
+    InstallTranslations(*QCoreApplication::instance());
+}
+
+QStringList ShownTexts(const QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    QList<const QWidget*> widgets{&window};
+    for (const QWidget* child : window.findChildren<QWidget*>())
+        if (child->isVisible()) widgets << child;
+    for (const QWidget* widget : widgets) {
+        texts << widget->toolTip() << widget->accessibleName();
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) texts << label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+        if (const auto* box = qobject_cast<const QGroupBox*>(widget)) texts << box->title();
+        if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+            texts << edit->text() << edit->placeholderText();
+        if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+            for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+        if (const auto* tree = qobject_cast<const QTreeWidget*>(widget)) AddTreeTexts(*tree, texts);
+        if (const auto* menuBar = qobject_cast<const QMenuBar*>(widget))
+            AddMenuTexts(menuBar->actions(), texts);
+    }
+    texts.removeDuplicates();
+    texts.removeAll(QString());
+    return texts;
+}
+
+QStringList Cyrillic(const QStringList& texts) {
+    static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+    return texts.filter(cyrillic);
+}
+
+QStringList ShownInModal(const std::function<void()>& open) {
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        texts = ShownTexts(*modal);
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    open();
+    return texts;
+}
 
 ModalWatchdog::ModalWatchdog() {
     connect(&timer_, &QTimer::timeout, this, &ModalWatchdog::Check);

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "ui/main_window/toroglav_dlg.h"
@@ -62,6 +63,21 @@ private:
     QTimer timer_;
     QStringList seen_;
 };
+
+// Installs the translations as the program does (InstallTranslations), with the user's own
+// settings out of reach (Qt's test locations), so that the system's language decides.
+void InstallProgramTranslations();
+
+// Every text `window` shows or names: its title, and of its visible widgets the texts of labels,
+// buttons, group boxes, edits, combo boxes, tree headers and rows, menu bars with their menus,
+// tool tips and accessible names. A text appears once however often it is shown.
+QStringList ShownTexts(const QWidget& window);
+// The texts among `texts` that hold a Cyrillic letter.
+QStringList Cyrillic(const QStringList& texts);
+
+// Runs `open`, which opens a modal window, and returns what ShownTexts finds in that window, which
+// it then closes with Esc.
+QStringList ShownInModal(const std::function<void()>& open);
 
 // A main window shown in a working folder of its own (a fresh temporary one unless given),
 // with recorded messages and scripted file dialogs.

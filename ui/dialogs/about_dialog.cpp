@@ -23,13 +23,13 @@ QLabel* CentredLabel(const QString& text, QWidget* parent) {
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(u"О програме"_s);
+    setWindowTitle(tr("О програме"));
     const DialogUnits units(fontMetrics());
     auto* texts = new QVBoxLayout;
-    texts->addWidget(CentredLabel(u"Тороглав"_s, this));
-    texts->addWidget(CentredLabel(u" Версия "_s + QLatin1StringView(TOROGLAV_VERSION), this));
+    texts->addWidget(CentredLabel(tr("Тороглав"), this));
+    texts->addWidget(CentredLabel(tr(" Версия ") + QLatin1StringView(TOROGLAV_VERSION), this));
     texts->addSpacing(units.y(5));
-    texts->addWidget(CentredLabel(u"14 июня 2010"_s, this));
+    texts->addWidget(CentredLabel(tr("14 июня 2010"), this));
 
     auto* top = new QHBoxLayout;
     const QSize iconSize(units.x(20), units.x(20));

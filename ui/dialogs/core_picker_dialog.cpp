@@ -30,25 +30,36 @@ QString ListText(const CatalogueCore& core) {
     return text;
 }
 
+// The family's name in the window's language: the catalogue names the planar families in
+// Russian.
+QString FamilyText(CoreFamily family) {
+    [[maybe_unused]] constexpr const char* kPlanarFamilies[] = {
+        QT_TRANSLATE_NOOP("CoreFamily", "E планарный"),
+        QT_TRANSLATE_NOOP("CoreFamily", "ER планарный"),
+        QT_TRANSLATE_NOOP("CoreFamily", "EL планарный"),
+    };
+    return QCoreApplication::translate("CoreFamily", std::string(FamilyName(family)).c_str());
+}
+
 }  // namespace
 
 CorePickerDialog::CorePickerDialog(QWidget* owner)
     : QDialog(owner),
       filter_(new QLineEdit(this)),
       list_(new QTreeWidget(this)),
-      pick_(new QPushButton(u"Выбрать"_s, this)) {
-    setWindowTitle(u"Каталог магнитопроводов"_s);
+      pick_(new QPushButton(tr("Выбрать"), this)) {
+    setWindowTitle(tr("Каталог магнитопроводов"));
     const DialogUnits units(fontMetrics());
 
-    auto* caption = new QLabel(u"&Название (например ETD 39, PQ 32/30, R 25x15x10):"_s, this);
+    auto* caption = new QLabel(tr("&Название (например ETD 39, PQ 32/30, R 25x15x10):"), this);
     caption->setBuddy(filter_);
     // Every core stays in the list, in catalogue order (the cores of a family together);
     // filtering only hides rows, so typing never rebuilds it.
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
-    list_->setHeaderLabels({u"Семейство"_s, u"Магнитопровод"_s});
+    list_->setHeaderLabels({tr("Семейство"), tr("Магнитопровод")});
     for (const CatalogueCore& core : CatalogueCores())
-        new QTreeWidgetItem(list_, {QString::fromUtf8(FamilyName(core.family)), ListText(core)});
+        new QTreeWidgetItem(list_, {FamilyText(core.family), ListText(core)});
     // As wide as the longest family and name with its aliases, so nothing needs scrolling
     // sideways; measured once, since hiding rows changes no width. The names then take what
     // width the families leave.
@@ -63,7 +74,7 @@ CorePickerDialog::CorePickerDialog(QWidget* owner)
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(pick_, QDialogButtonBox::AcceptRole);
-    buttons->addButton(u"Отмена"_s, QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     pick_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -4,7 +4,6 @@
 // without one. It only chooses; the main window applies the choice.
 
 #include <QDialog>
-#include <QStringView>
 
 #include "calc/catalogue/core_catalogue.h"
 
@@ -13,9 +12,6 @@ class QTreeWidget;
 class QPushButton;
 
 namespace toroglav::ui {
-
-// The caption of the catalogue button for screen readers, and its hint.
-inline constexpr QStringView kPickCoreName = u"Выбрать из каталога";
 
 class CorePickerDialog : public QDialog {
     Q_OBJECT

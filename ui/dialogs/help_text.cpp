@@ -1,9 +1,12 @@
 #include "ui/dialogs/help_text.h"
 
+#include <QCoreApplication>
+
 namespace toroglav::ui {
 
 QString HelpText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "HelpText",
         "\t1.При выборе типа сердечника EI (с замыкающей пластиной) следует пересчитать высоты "
         "сердечника и окна, как будто он\n"
         "состоит из двух половинок Е.\n"

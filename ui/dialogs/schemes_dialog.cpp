@@ -23,11 +23,11 @@ struct Scheme {
 }  // namespace
 
 CVypr::CVypr(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(u"Схемы выпрямления"_s);
+    setWindowTitle(tr("Схемы выпрямления"));
     const Scheme schemes[] = {
-        {u"Однополярное, со средней точкой:"_s, u":/rectifier_unipolar_134.svg"_s, {100, 80}, 2},
-        {u"Двухполярное, со средней точкой:"_s, u":/rectifier_bipolar_135.svg"_s, {120, 90}, 2},
-        {u"Мостовое"_s, u":/rectifier_bridge_136.svg"_s, {105, 80}, 1},
+        {tr("Однополярное, со средней точкой:"), u":/rectifier_unipolar_134.svg"_s, {100, 80}, 2},
+        {tr("Двухполярное, со средней точкой:"), u":/rectifier_bipolar_135.svg"_s, {120, 90}, 2},
+        {tr("Мостовое"), u":/rectifier_bridge_136.svg"_s, {105, 80}, 1},
     };
     auto* grid = new QGridLayout(this);
     for (int column = 0; column < 3; ++column) {
@@ -39,7 +39,7 @@ CVypr::CVypr(QWidget* owner) : QDialog(owner) {
         grid->addWidget(new PictureView(scheme.picture, scheme.size, this), 1, column,
                         Qt::AlignLeft | Qt::AlignTop);
     }
-    auto* ok = new QPushButton(u"ОК"_s, this);  // Cyrillic letters
+    auto* ok = new QPushButton(tr("ОК"), this);  // Cyrillic letters in Russian
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     grid->addWidget(ok, 2, 0, 1, 3, Qt::AlignHCenter);

@@ -29,6 +29,8 @@ inline constexpr int kShowWinding = 1136;
 inline constexpr int kShowSchemes = 32774;
 inline constexpr int kAbout = 57664;
 inline constexpr int kHelp = 57670;
+// The language menu's choices: the system's language, Russian, English.
+inline constexpr std::array kLanguage = {32775, 32776, 32777};
 
 // Radio groups, group order.
 inline constexpr std::array kConverter = {1056, 1057, 1058};

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/main_window/control_ids.h"
+#include "ui/main_window/record_words.h"
 #include "ui/services/qstring_cp1251.h"
 
 namespace toroglav::ui {
@@ -42,16 +43,18 @@ void SetChangedText(Control& control, const QString& text) {
     if (control.text() != text) control.setText(text);
 }
 
-// Inputs are edits, results are result fields.
-QString ControlText(const MainForm& form, MemberKind kind, int id) {
-    return kind == MemberKind::Input ? form.get<QLineEdit>(id).text() : form.get<QLabel>(id).text();
+// Inputs are edits, results are result fields; the results show the record's words in the
+// window's language.
+Text ControlText(const MainForm& form, MemberKind kind, int id) {
+    return kind == MemberKind::Input ? Cp1251FromQString(form.get<QLineEdit>(id).text())
+                                     : RecordedResult(form.get<QLabel>(id).text());
 }
 
 void ShowText(const MainForm& form, MemberKind kind, int id, const Text& text) {
     if (kind == MemberKind::Input)
         SetChangedText(form.get<QLineEdit>(id), QStringFromCp1251(text));
     else
-        SetChangedText(form.get<QLabel>(id), QStringFromCp1251(text));
+        SetChangedText(form.get<QLabel>(id), ShownResult(text));
 }
 
 // Radio groups are addressed by any of their buttons.
@@ -99,9 +102,7 @@ void ForEachControl(Record& record, Radio&& radio, TextControl&& text) {
 void TakeRecord(const MainForm& form, DesignRecord& record) {
     ForEachControl(
         record, [&](int id, std::int32_t& option) { option = form.radioGroup(id)->checkedId(); },
-        [&](MemberKind kind, int id, Text& text) {
-            text = Cp1251FromQString(ControlText(form, kind, id));
-        });
+        [&](MemberKind kind, int id, Text& text) { text = ControlText(form, kind, id); });
 }
 
 void ShowRecord(const MainForm& form, const DesignRecord& record) {

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -139,8 +138,8 @@ void FormBuilder::SetNarrowMargins(QLayout& layout) const {
     layout.setContentsMargins(side, margins.top(), side, margins.bottom());
 }
 
-QAction* FormBuilder::Command(QMenuBar& menuBar, int id, const QString& text) {
-    QAction* action = menuBar.addAction(text);
+QAction* FormBuilder::Command(QWidget& menu, int id, const QString& text) {
+    QAction* action = menu.addAction(text);
     action->setData(id);
     form_.commands_.insert(id, action);
     return action;

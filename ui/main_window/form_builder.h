@@ -10,7 +10,6 @@
 
 class QLabel;
 class QLineEdit;
-class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
@@ -42,7 +41,8 @@ public:
     QPushButton* Button(int id, const QString& caption, int widthUnits);
     // A button as small as its caption, named for screen readers by `accessibleName`.
     QToolButton* SmallButton(int id, const QString& caption, const QString& accessibleName);
-    QAction* Command(QMenuBar& menuBar, int id, const QString& text);
+    // A command of the menu bar or of one of its menus.
+    QAction* Command(QWidget& menu, int id, const QString& text);
     // The narrow side margins of the form's groups and window (four dialog units), which the
     // platform's wider font needs for the form to fit a 1024-pixel screen.
     void SetNarrowMargins(QLayout& layout) const;

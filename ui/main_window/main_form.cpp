@@ -1,9 +1,11 @@
 #include "ui/main_window/main_form.h"
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QDialog>
 #include <QGroupBox>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "ui/main_window/control_ids.h"
@@ -20,15 +22,24 @@ QButtonGroup* MainForm::radioGroup(int radioId) const {
 
 namespace {
 
-// Three commands straight on the bar, no drop-down lists.
+// Three commands straight on the bar, then the one drop-down list, the language's. Its title
+// and the languages' names read the same in either language, so either reader finds them.
 QMenuBar* BuildMenuBar(FormBuilder& build) {
     auto* menuBar = new QMenuBar(&build.dialog());
-    build.Command(*menuBar, ids::kShowSchemes, u"Показать схемы &выпрямления"_s);
+    build.Command(*menuBar, ids::kShowSchemes, MainForm::tr("Показать схемы &выпрямления"));
     menuBar->addSeparator();
-    build.Command(*menuBar, ids::kAbout, u"&О программе..."_s);
+    build.Command(*menuBar, ids::kAbout, MainForm::tr("&О программе..."));
     menuBar->addSeparator();
-    build.Command(*menuBar, ids::kHelp, u"&Помощь"_s);
+    build.Command(*menuBar, ids::kHelp, MainForm::tr("&Помощь"));
     menuBar->addSeparator();
+    QMenu* language = menuBar->addMenu(u"Язык / &Language"_s);
+    const QString languages[] = {MainForm::tr("Как в системе"), u"Русский"_s, u"English"_s};
+    auto* exclusive = new QActionGroup(language);
+    for (std::size_t i = 0; i < ids::kLanguage.size(); ++i) {
+        QAction* choice = build.Command(*language, ids::kLanguage[i], languages[i]);
+        choice->setCheckable(true);
+        exclusive->addAction(choice);
+    }
     return menuBar;
 }
 

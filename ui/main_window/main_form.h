@@ -5,7 +5,11 @@
 // The window reaches its own controls through get<Type>(id), which stops the program with a
 // message naming the identifier when there is no such control of that type: a wrong identifier
 // fails where it is used, not as a null pointer later.
+//
+// The form's texts are written as MainForm::tr("…"), in Russian, and shown in the installed
+// language (ui/services/translations.h).
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QWidget>
 
@@ -16,6 +20,8 @@ class QDialog;
 namespace toroglav::ui {
 
 class MainForm {
+    Q_DECLARE_TR_FUNCTIONS(MainForm)
+
 public:
     // The control with identifier `id`, or nullptr.
     QWidget* control(int id) const { return controls_.value(id); }

@@ -11,12 +11,9 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "ui/dialogs/core_adviser_dialog.h"
-#include "ui/dialogs/core_picker_dialog.h"
-#include "ui/dialogs/loss_window.h"
-#include "ui/dialogs/winding_window.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/main_window/core_views.h"
+#include "ui/main_window/field_hints.h"
 #include "ui/main_window/form_builder.h"
 #include "ui/main_window/main_form_parts.h"
 
@@ -74,7 +71,7 @@ QGridLayout* BuildDimensions(FormBuilder& b) {
 }  // namespace
 
 QGroupBox* BuildCoreGroup(FormBuilder& b) {
-    auto* box = new QGroupBox(u"Магнитопровод"_s, &b.dialog());
+    auto* box = new QGroupBox(MainForm::tr("Магнитопровод"), &b.dialog());
 
     auto* types = new QGridLayout;
     types->addWidget(b.Radio(ids::kCoreType[1], CoreViewFor(1)->name.toString()), 0, 0);
@@ -86,8 +83,8 @@ QGroupBox* BuildCoreGroup(FormBuilder& b) {
     auto* fields = new QVBoxLayout;
     fields->addLayout(types);
     auto* heading = new QHBoxLayout;
-    heading->addWidget(b.Label(u"Размеры магнитопровода"_s));
-    heading->addWidget(b.SmallButton(ids::kPickCore, u"…"_s, kPickCoreName.toString()));
+    heading->addWidget(b.Label(MainForm::tr("Размеры магнитопровода")));
+    heading->addWidget(b.SmallButton(ids::kPickCore, u"…"_s, kPickCoreHint.toString()));
     heading->addStretch();
     fields->addLayout(heading);
     fields->addLayout(BuildDimensions(b));
@@ -99,16 +96,16 @@ QGroupBox* BuildCoreGroup(FormBuilder& b) {
 
     // The caption stands centred over the radios, which take only their own width.
     auto* material = new QVBoxLayout;
-    material->addWidget(b.Label(u"Материал"_s, Qt::AlignHCenter));
+    material->addWidget(b.Label(MainForm::tr("Материал"), Qt::AlignHCenter));
     material->addWidget(b.Radio(ids::kMaterial[0], u"N87"_s), 0, Qt::AlignHCenter);
     material->addWidget(b.Radio(ids::kMaterial[1], u"N27"_s), 0, Qt::AlignHCenter);
     material->addStretch();
     material->addWidget(
-        b.SmallButton(ids::kAdviseCore, kAdviseCoreCaption.toString(), kAdviseCoreName.toString()));
-    material->addWidget(b.SmallButton(ids::kShowLosses, kShowLossesCaption.toString(),
-                                      kShowLossesCaption.toString()));
-    material->addWidget(b.SmallButton(ids::kShowWinding, kShowWindingCaption.toString(),
-                                      kShowWindingCaption.toString()));
+        b.SmallButton(ids::kAdviseCore, MainForm::tr("Подобрать"), kAdviseCoreHint.toString()));
+    const QString losses = MainForm::tr("Потери и нагрев");
+    material->addWidget(b.SmallButton(ids::kShowLosses, losses, losses));
+    const QString winding = MainForm::tr("Намотка");
+    material->addWidget(b.SmallButton(ids::kShowWinding, winding, winding));
     b.GroupRadios(ids::kMaterial);
 
     auto* row = new QHBoxLayout(box);

@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "calc/design/shown_results.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/main_window/form_builder.h"
 #include "ui/main_window/main_form_parts.h"
+#include "ui/main_window/record_words.h"
 
 namespace toroglav::ui {
 
@@ -55,52 +57,55 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 void AddOperatingRows(FormBuilder& b, QGridLayout& grid) {
     auto* headings = new QVBoxLayout;
     headings->setSpacing(0);
-    headings->addWidget(b.Label(u"Индукция"_s, Qt::AlignHCenter));
-    headings->addWidget(b.Label(u"мин.    ном.    макс."_s, Qt::AlignHCenter));
+    headings->addWidget(b.Label(MainForm::tr("Индукция"), Qt::AlignHCenter));
+    headings->addWidget(b.Label(MainForm::tr("мин.    ном.    макс."), Qt::AlignHCenter));
     grid.addLayout(headings, 0, kBesideColumn, 1, kBesideSpan);
 
-    AddUpperRow(grid, b.Label(u"Магнитная проницаемость, эффективная"_s),
+    AddUpperRow(grid, b.Label(MainForm::tr("Магнитная проницаемость, эффективная")),
                 b.Edit(ids::kPermeability, kNumberEdit));
-    AddUpperRow(grid, b.Label(u"Индукция, максимальная, Т"_s),
+    AddUpperRow(grid, b.Label(MainForm::tr("Индукция, максимальная, Т")),
                 b.Edit(ids::kInductionMax, kNumberEdit),
                 b.Result(ids::kInductionRange, u"0,000; 0,000; 0,000", Qt::AlignHCenter));
-    AddUpperRow(grid, b.Label(u"Коэффициент заполнения окна"_s),
+    AddUpperRow(grid, b.Label(MainForm::tr("Коэффициент заполнения окна")),
                 b.Edit(ids::kWindowFill, kNumberEdit),
-                b.Result(ids::kWindowFillResult, u"00,000 (расчет)", Qt::AlignLeft));
-    AddUpperRow(grid, b.Label(u"Плотность тока, А/мм2"_s),
+                b.Result(ids::kWindowFillResult, u"00,000"_s + ShownResult(shown::kCalculatedMark),
+                         Qt::AlignLeft));
+    AddUpperRow(grid, b.Label(MainForm::tr("Плотность тока, А/мм2")),
                 b.Edit(ids::kCurrentDensity, kNumberEdit));
-    AddUpperRow(grid, b.Label(u"Частота преобразования, кГц"_s),
+    AddUpperRow(grid, b.Label(MainForm::tr("Частота преобразования, кГц")),
                 b.Edit(ids::kFrequency, kNumberEdit));
-    AddUpperRow(grid, b.Label(u"Коэффициент заполнения импульса, макс."_s),
+    AddUpperRow(grid, b.Label(MainForm::tr("Коэффициент заполнения импульса, макс.")),
                 b.Edit(ids::kDutyMax, kNumberEdit),
-                b.Radio(ids::kController[0], u"TL494 и т.п."_s));
-    AddUpperRow(grid, b.Label(u"Мертвое время (dead time), минимум, мкс"_s),
-                b.Edit(ids::kDeadTime, kNumberEdit), b.Radio(ids::kController[1], u"Другие"_s));
-    AddUpperRow(grid, b.Label(u"Сопротивление канала Rds(on), Ом"_s),
+                b.Radio(ids::kController[0], MainForm::tr("TL494 и т.п.")));
+    AddUpperRow(grid, b.Label(MainForm::tr("Мертвое время (dead time), минимум, мкс")),
+                b.Edit(ids::kDeadTime, kNumberEdit),
+                b.Radio(ids::kController[1], MainForm::tr("Другие")));
+    AddUpperRow(grid, b.Label(MainForm::tr("Сопротивление канала Rds(on), Ом")),
                 b.Edit(ids::kRdsOn, kNumberEdit), b.Radio(ids::kSwitchDrop[1], u"Rds(on)"_s));
-    AddUpperRow(grid, b.Label(u"Напряжение насыщения Uнас., В"_s), b.Edit(ids::kUsat, kNumberEdit),
-                b.Radio(ids::kSwitchDrop[0], u"Uнас."_s));
+    AddUpperRow(grid, b.Label(MainForm::tr("Напряжение насыщения Uнас., В")),
+                b.Edit(ids::kUsat, kNumberEdit),
+                b.Radio(ids::kSwitchDrop[0], MainForm::tr("Uнас.")));
     b.GroupRadios(ids::kController);
     b.GroupRadios(ids::kSwitchDrop);
 
     int row = grid.rowCount();
-    grid.addWidget(b.Label(u"Напряжение питания (мин., ном., макс.), В"_s), row, kLabelColumn, 1,
-                   kUpperLabelSpan);
+    grid.addWidget(b.Label(MainForm::tr("Напряжение питания (мин., ном., макс.), В")), row,
+                   kLabelColumn, 1, kUpperLabelSpan);
     grid.addLayout(Row({b.Edit(ids::kSupplyMin, kSupplyEdit), b.Edit(ids::kSupplyNom, kSupplyEdit),
                         b.Edit(ids::kSupplyMax, kSupplyEdit)}),
                    row, kEditColumn, 1, kFromEditSpan);
-    grid.addLayout(Row({b.Radio(ids::kSupplyKind[0], u"Постоянное"_s),
-                        b.Radio(ids::kSupplyKind[1], u"Сетевое"_s)}),
+    grid.addLayout(Row({b.Radio(ids::kSupplyKind[0], MainForm::tr("Постоянное")),
+                        b.Radio(ids::kSupplyKind[1], MainForm::tr("Сетевое"))}),
                    ++row, kEditColumn, 1, kFromEditSpan);
     b.GroupRadios(ids::kSupplyKind);
 
-    grid.addWidget(b.Label(u"Вторичные обмотки"_s, Qt::AlignHCenter), ++row, kLabelColumn, 1,
-                   kAllColumns);
-    grid.addWidget(b.Label(u"Стабилизация выходных напряжений"_s), ++row, kLabelColumn, 1,
-                   kUpperLabelSpan);
+    grid.addWidget(b.Label(MainForm::tr("Вторичные обмотки"), Qt::AlignHCenter), ++row,
+                   kLabelColumn, 1, kAllColumns);
+    grid.addWidget(b.Label(MainForm::tr("Стабилизация выходных напряжений")), ++row, kLabelColumn,
+                   1, kUpperLabelSpan);
     // "Есть" stands left of "Нет", but "Нет" is option 0.
-    grid.addLayout(Row({b.Radio(ids::kStabilization[1], u"Есть"_s),
-                        b.Radio(ids::kStabilization[0], u"Нет"_s)}),
+    grid.addLayout(Row({b.Radio(ids::kStabilization[1], MainForm::tr("Есть")),
+                        b.Radio(ids::kStabilization[0], MainForm::tr("Нет"))}),
                    row, kEditColumn, 1, kFromEditSpan);
     b.GroupRadios(ids::kStabilization);
 }
@@ -119,14 +124,14 @@ void AddOutputRow(FormBuilder& b, QGridLayout& grid, const QString& label,
 
 // Five columns, output 1 to output 5, then the rectifier kind of each output.
 void AddOutputRows(FormBuilder& b, QGridLayout& grid) {
-    AddOutputRow(b, grid, u"Номинальное напряжение, В"_s, ids::kOutVoltage);
-    AddOutputRow(b, grid, u"Номинальный ток, А"_s, ids::kOutCurrent);
-    AddOutputRow(b, grid, u"Минимальный ток, А"_s, ids::kOutCurrentMin);
-    AddOutputRow(b, grid, u"Падение на диодах, В"_s, ids::kDiodeDrop);
+    AddOutputRow(b, grid, MainForm::tr("Номинальное напряжение, В"), ids::kOutVoltage);
+    AddOutputRow(b, grid, MainForm::tr("Номинальный ток, А"), ids::kOutCurrent);
+    AddOutputRow(b, grid, MainForm::tr("Минимальный ток, А"), ids::kOutCurrentMin);
+    AddOutputRow(b, grid, MainForm::tr("Падение на диодах, В"), ids::kDiodeDrop);
 
     // The wire row carries the primary's wire too, ahead of the outputs' "2...".
     auto* wire = new QHBoxLayout;
-    wire->addWidget(b.WrappedLabel(u"Диаметр провода         1 (желаемый)"_s, 2));
+    wire->addWidget(b.WrappedLabel(MainForm::tr("Диаметр провода         1 (желаемый)"), 2));
     wire->addStretch();
     wire->addWidget(b.Edit(ids::kWirePrimary, kNumberEdit));
     wire->addWidget(b.Label(u"2..."_s));
@@ -134,9 +139,10 @@ void AddOutputRows(FormBuilder& b, QGridLayout& grid) {
     grid.addLayout(wire, wireRow, kLabelColumn);
     AddOutputEdits(b, grid, wireRow, ids::kWireOut);
 
-    grid.addWidget(b.Label(u"Выпрямление:"_s), grid.rowCount(), kLabelColumn);
-    const QString kinds[] = {u"Однополярное, со средней точкой:"_s,
-                             u"Двухполярное, со средней точкой:"_s, u"Мостовое"_s};
+    grid.addWidget(b.Label(MainForm::tr("Выпрямление:")), grid.rowCount(), kLabelColumn);
+    const QString kinds[] = {MainForm::tr("Однополярное, со средней точкой:"),
+                             MainForm::tr("Двухполярное, со средней точкой:"),
+                             MainForm::tr("Мостовое")};
     const int firstRow = grid.rowCount();
     for (int kind = 0; kind < 3; ++kind) {
         grid.addWidget(b.Label(kinds[kind]), firstRow + kind, kLabelColumn);
@@ -150,17 +156,17 @@ void AddOutputRows(FormBuilder& b, QGridLayout& grid) {
 }  // namespace
 
 QGroupBox* BuildConverterGroup(FormBuilder& b) {
-    auto* box = new QGroupBox(u"Схема преобразователя"_s, &b.dialog());
+    auto* box = new QGroupBox(MainForm::tr("Схема преобразователя"), &b.dialog());
     auto* row = new QHBoxLayout(box);
-    row->addWidget(b.Radio(ids::kConverter[0], u"Пуш-пул"_s));
-    row->addWidget(b.Radio(ids::kConverter[1], u"Полумостовая"_s));
-    row->addWidget(b.Radio(ids::kConverter[2], u"Мостовая"_s));
+    row->addWidget(b.Radio(ids::kConverter[0], MainForm::tr("Пуш-пул")));
+    row->addWidget(b.Radio(ids::kConverter[1], MainForm::tr("Полумостовая")));
+    row->addWidget(b.Radio(ids::kConverter[2], MainForm::tr("Мостовая")));
     b.GroupRadios(ids::kConverter);
     return box;
 }
 
 QGroupBox* BuildInputGroup(FormBuilder& b) {
-    auto* box = new QGroupBox(u"Исходные данные"_s, &b.dialog());
+    auto* box = new QGroupBox(MainForm::tr("Исходные данные"), &b.dialog());
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(kRowSpacing);
     grid->setHorizontalSpacing(b.ColumnGap());

@@ -6,10 +6,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
+#include "calc/design/shown_results.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/main_window/form_builder.h"
 #include "ui/main_window/main_form_parts.h"
+#include "ui/main_window/record_words.h"
 
 namespace toroglav::ui {
 
@@ -17,14 +20,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The longest texts real designs give each kind of result; inf and nan are shorter.
+// The longest texts real designs give each kind of result; inf and nan are shorter, but for the
+// strands of a wire, whose "nan" is wider than two digits.
 constexpr QStringView kNumber = u"00000,000";
 constexpr QStringView kPrimaryTurns = u"000 + 000 (000,00)";
 constexpr QStringView kOutputTurns = u"000 + 000(000,00)";
-constexpr QStringView kWire = u"0,00 x 00";
+constexpr QStringView kWire = u"0,00 x nan";
 constexpr QStringView kVoltage = u"0000,0";
 constexpr QStringView kChoke = u"00000,00";
-constexpr QStringView kInductanceUnit = u"мкГн";
+
+// The wider of the two units the primary inductance is shown in, in the window's language.
+QString WiderInductanceUnit(const FormBuilder& b) {
+    const QString units[] = {ShownResult(shown::kMicrohenry), ShownResult(shown::kMillihenry)};
+    return std::ranges::max(units, {}, [&](const QString& unit) {
+        return b.dialog().fontMetrics().horizontalAdvance(unit);
+    });
+}
 
 enum { kLabelColumn, kResultColumn, kUnitColumn };
 
@@ -38,20 +49,24 @@ struct ResultRow {
 // The results fill the room between the labels and the units, and all end at the units.
 QGridLayout* BuildMainResults(FormBuilder& b) {
     const ResultRow rows[] = {
-        {u"Площадь сечения магнитопровода"_s, ids::kAe, u"мм2"_s},
-        {u"Площадь окна магнитопровода"_s, ids::kSo, u"мм2"_s},
-        {u"Мощность потерь в магнитопроводе"_s, ids::kCoreLoss, u"Вт"_s},
-        {u"Ожидаемый перегрев магнитопровода"_s, ids::kOverheat, u"градусов"_s},
-        {u"Габаритная мощность трансформатора"_s, ids::kPowerOverall, u"Вт"_s},
-        {u"Потребляемая нагрузкой мощность"_s, ids::kPowerLoad, u"Вт"_s},
-        {u"Индуктивность первичной обмотки"_s, ids::kInductance, {}},
-        {u"Ток намагничивания первичной обмотки"_s, ids::kMagnetizingCurrent, u"А"_s},
-        {u"Амплитуда тока первичной обмотки"_s, ids::kPrimaryCurrentPeak, u"А"_s},
-        {u"Ток потребления"_s, ids::kSupplyCurrent, u"А"_s},
-        {u"КПД без учета потерь в обмотках"_s, ids::kEfficiency, u"%"_s},
-        {u"Число витков первичной обмотки"_s, ids::kPrimaryTurns, {}},
-        {u"Диаметр провода первичной обмотки"_s, ids::kPrimaryWire, {}},
-        {u"Диаметр провода по скин-эффекту"_s, ids::kSkinDiameter, u"мм"_s},
+        {MainForm::tr("Площадь сечения магнитопровода"), ids::kAe, MainForm::tr("мм2")},
+        {MainForm::tr("Площадь окна магнитопровода"), ids::kSo, MainForm::tr("мм2")},
+        {MainForm::tr("Мощность потерь в магнитопроводе"), ids::kCoreLoss, MainForm::tr("Вт")},
+        {MainForm::tr("Ожидаемый перегрев магнитопровода"), ids::kOverheat,
+         MainForm::tr("градусов")},
+        {MainForm::tr("Габаритная мощность трансформатора"), ids::kPowerOverall,
+         MainForm::tr("Вт")},
+        {MainForm::tr("Потребляемая нагрузкой мощность"), ids::kPowerLoad, MainForm::tr("Вт")},
+        {MainForm::tr("Индуктивность первичной обмотки"), ids::kInductance, {}},
+        {MainForm::tr("Ток намагничивания первичной обмотки"), ids::kMagnetizingCurrent,
+         MainForm::tr("А")},
+        {MainForm::tr("Амплитуда тока первичной обмотки"), ids::kPrimaryCurrentPeak,
+         MainForm::tr("А")},
+        {MainForm::tr("Ток потребления"), ids::kSupplyCurrent, MainForm::tr("А")},
+        {MainForm::tr("КПД без учета потерь в обмотках"), ids::kEfficiency, u"%"_s},
+        {MainForm::tr("Число витков первичной обмотки"), ids::kPrimaryTurns, {}},
+        {MainForm::tr("Диаметр провода первичной обмотки"), ids::kPrimaryWire, {}},
+        {MainForm::tr("Диаметр провода по скин-эффекту"), ids::kSkinDiameter, MainForm::tr("мм")},
     };
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(b.units().y(1));
@@ -64,8 +79,8 @@ QGridLayout* BuildMainResults(FormBuilder& b) {
                                                                  : kNumber;
         grid->addWidget(b.Result(row.id, widest), line, kResultColumn);
         if (row.id == ids::kInductance)
-            grid->addWidget(b.Result(ids::kInductanceUnit, kInductanceUnit, Qt::AlignLeft), line,
-                            kUnitColumn);
+            grid->addWidget(b.Result(ids::kInductanceUnit, WiderInductanceUnit(b), Qt::AlignLeft),
+                            line, kUnitColumn);
         else if (!row.unit.isEmpty())
             grid->addWidget(b.Label(row.unit), line, kUnitColumn);
     }
@@ -79,16 +94,17 @@ QGridLayout* BuildOutputResults(FormBuilder& b) {
     grid->setVerticalSpacing(b.units().y(1));
     grid->setHorizontalSpacing(b.ColumnGap());
     const std::pair<QString, int> headings[] = {
-        {u"Число витков"_s, 2}, {u"Диаметр мм х число жил"_s, 3}, {u"Напр. мин, В"_s, 2},
-        {u"Напр. ном, В"_s, 2}, {u"Напр. макс, В"_s, 2},
+        {MainForm::tr("Число витков"), 2},  {MainForm::tr("Диаметр мм х число жил"), 3},
+        {MainForm::tr("Напр. мин, В"), 2},  {MainForm::tr("Напр. ном, В"), 2},
+        {MainForm::tr("Напр. макс, В"), 2},
     };
     int column = 1;
     for (const auto& [heading, lines] : headings)
         grid->addWidget(b.WrappedLabel(heading, lines, Qt::AlignHCenter), 0, column++,
                         Qt::AlignBottom);
-    grid->addWidget(
-        b.WrappedLabel(ids::kChokeHeading, u"Индуктивность дросселя, мкГн"_s, 2, Qt::AlignHCenter),
-        0, column, Qt::AlignBottom);
+    grid->addWidget(b.WrappedLabel(ids::kChokeHeading, MainForm::tr("Индуктивность дросселя, мкГн"),
+                                   2, Qt::AlignHCenter),
+                    0, column, Qt::AlignBottom);
 
     for (int k = 0; k < kOutputCount; ++k) {
         const int row = k + 1;
@@ -109,11 +125,11 @@ QGridLayout* BuildOutputResults(FormBuilder& b) {
 }  // namespace
 
 QGroupBox* BuildResultsGroup(FormBuilder& b) {
-    auto* box = new QGroupBox(u"Результаты расчета"_s, &b.dialog());
+    auto* box = new QGroupBox(MainForm::tr("Результаты расчета"), &b.dialog());
     auto* column = new QVBoxLayout(box);
     b.SetNarrowMargins(*column);
     column->addLayout(BuildMainResults(b));
-    column->addWidget(b.Label(u"Вторичные обмотки"_s, Qt::AlignHCenter));
+    column->addWidget(b.Label(MainForm::tr("Вторичные обмотки"), Qt::AlignHCenter));
     column->addLayout(BuildOutputResults(b));
     column->addStretch();
     return box;
@@ -123,14 +139,15 @@ QLayout* BuildCommandButtons(FormBuilder& b) {
     constexpr int kButtonWidth = 50;      // dialog units
     constexpr int kWideButtonWidth = 90;  // "Сохранить как текст"
     auto* row = new QHBoxLayout;
-    row->addWidget(b.Button(ids::kSaveDesign, u"Сохранить"_s, kButtonWidth));
-    row->addWidget(b.Button(ids::kLoadDesign, u"Загрузить"_s, kButtonWidth));
-    row->addWidget(b.Button(ids::kSaveReport, u"Сохранить как текст"_s, kWideButtonWidth));
+    row->addWidget(b.Button(ids::kSaveDesign, MainForm::tr("Сохранить"), kButtonWidth));
+    row->addWidget(b.Button(ids::kLoadDesign, MainForm::tr("Загрузить"), kButtonWidth));
+    row->addWidget(
+        b.Button(ids::kSaveReport, MainForm::tr("Сохранить как текст"), kWideButtonWidth));
     row->addStretch();
-    QPushButton* calculate = b.Button(ids::kCalculate, u"Рассчитать!"_s, kButtonWidth);
+    QPushButton* calculate = b.Button(ids::kCalculate, MainForm::tr("Рассчитать!"), kButtonWidth);
     calculate->setDefault(true);
     row->addWidget(calculate);
-    row->addWidget(b.Button(ids::kExit, u"Выход"_s, kButtonWidth));
+    row->addWidget(b.Button(ids::kExit, MainForm::tr("Выход"), kButtonWidth));
     return row;
 }
 

@@ -14,8 +14,6 @@
 #include <QRadioButton>
 
 #include "files/state_file.h"
-#include "ui/dialogs/core_adviser_dialog.h"
-#include "ui/dialogs/core_picker_dialog.h"
 #include "ui/dialogs/schemes_dialog.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/main_window/core_views.h"
@@ -23,6 +21,7 @@
 #include "ui/main_window/field_hints.h"
 #include "ui/services/message_box_service.h"
 #include "ui/services/platform_file_dialogs.h"
+#include "ui/services/translations.h"
 #include "ui/widgets/hint_control.h"
 #include "ui/widgets/pictures.h"
 
@@ -53,7 +52,7 @@ CToroglavDlg::CToroglavDlg(std::unique_ptr<MessageService> messages,
       m_fileDialogs(fileDialogs ? std::move(fileDialogs) : std::make_unique<PlatformFileDialogs>()),
       m_stateFile(StateFilePathHere()) {
     RegisterResources();
-    setWindowTitle(u"Расчет импульсного трансформатора двухтактного преобразователя"_s);
+    setWindowTitle(tr("Расчет импульсного трансформатора двухтактного преобразователя"));
     // Minimise and close, no maximise; the size is fixed by the layout.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -79,8 +78,8 @@ void CToroglavDlg::SetUpHints() {
     m_tooltip = new HintControl(*this);
     for (const FieldHint& hint : FieldHints())
         m_tooltip->AddTool(&m_form.get<QWidget>(hint.id), hint.text.toString());
-    m_tooltip->AddTool(&m_form.get<QWidget>(ids::kPickCore), kPickCoreName.toString());
-    m_tooltip->AddTool(&m_form.get<QWidget>(ids::kAdviseCore), kAdviseCoreName.toString());
+    m_tooltip->AddTool(&m_form.get<QWidget>(ids::kPickCore), kPickCoreHint.toString());
+    m_tooltip->AddTool(&m_form.get<QWidget>(ids::kAdviseCore), kAdviseCoreHint.toString());
     // The rectifier grid, from the window's left edge to the fifth output's radios.
     const auto rectOf = [this](int id) {
         const QWidget& radio = m_form.get<QRadioButton>(id);
@@ -129,6 +128,16 @@ void CToroglavDlg::ConnectCommands() {
     };
     for (const auto& [id, handler] : commands)
         connect(m_form.command(id), &QAction::triggered, this, handler);
+    // The language menu shows the choice kept (none: the system's language).
+    const std::optional<Language> languages[] = {std::nullopt, Language::Russian,
+                                                 Language::English};
+    const std::optional<Language> chosen = ChosenLanguage();
+    for (std::size_t i = 0; i < ids::kLanguage.size(); ++i) {
+        QAction* choice = m_form.command(ids::kLanguage[i]);
+        choice->setChecked(chosen == languages[i]);
+        connect(choice, &QAction::triggered, this,
+                [this, language = languages[i]] { OnChooseLanguage(language); });
+    }
 
     // textEdited comes from the user's typing only, never from setText.
     connect(&m_form.get<QLineEdit>(ids::kInductionMax), &QLineEdit::textEdited, this,

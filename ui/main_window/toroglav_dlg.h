@@ -27,6 +27,7 @@
 #include "ui/main_window/main_form.h"
 #include "ui/services/file_dialog_service.h"
 #include "ui/services/message_service.h"
+#include "ui/services/translations.h"
 
 class QLineEdit;
 
@@ -67,7 +68,8 @@ public:
 
     // Where the inputs are kept between runs.
     const std::filesystem::path& stateFile() const { return m_stateFile; }
-    // The name the save dialogs offer, from the record as it stands (cp1251).
+    // The name the save dialogs offer, from the record as it stands, in the window's language
+    // (cp1251).
     Text BuildDefaultFileName() const;
 
     // Commands.
@@ -79,6 +81,11 @@ public:
     void OnShowSchemes();
     void OnAbout();
     void OnShowHelp();
+    // Keeps the language chosen in the menu (nullopt: the system's); when that changes the
+    // window's language, the window closes as on "Выход" and languageChanged() says so, for the
+    // program to open it again in the new language.
+    void OnChooseLanguage(std::optional<Language> language);
+    bool languageChanged() const { return m_languageChanged; }
     // Opens the core catalogue; a core picked there is applied and calculated.
     void OnPickCore();
     void OnAdviseCore();
@@ -151,6 +158,7 @@ private:
     WindingWindow* m_windingWindow = nullptr;  // likewise
     std::optional<DesignResult> m_calculated;  // the numbers last calculated, for the loss window
     bool m_initialised = false;
+    bool m_languageChanged = false;
 };
 
 }  // namespace toroglav::ui

@@ -21,6 +21,7 @@
 #include "ui/dialogs/schemes_dialog.h"
 #include "ui/dialogs/winding_window.h"
 #include "ui/main_window/control_ids.h"
+#include "ui/main_window/record_words.h"
 #include "ui/main_window/toroglav_dlg.h"
 #include "ui/services/qstring_cp1251.h"
 
@@ -39,7 +40,7 @@ QString DisplayPath(const std::filesystem::path& path) {
 void CToroglavDlg::OnCalculate() {
     UpdateData(true);
     m_calculated = CalculateRecord(m_record, [this](std::string_view warning) {
-        m_messages->ShowWarning(this, QStringFromCp1251(warning));
+        m_messages->ShowWarning(this, ShownWarning(warning));
     });
     UpdateData(false);
     if (m_lossWindow && m_lossWindow->isVisible()) m_lossWindow->ShowDesign(*m_calculated);
@@ -49,7 +50,7 @@ void CToroglavDlg::OnCalculate() {
 // Files: the design, the state kept between runs and the text report.
 
 Text CToroglavDlg::BuildDefaultFileName() const {
-    return toroglav::BuildDefaultFileName(m_record);
+    return ShownDefaultFileName(m_record);
 }
 
 std::filesystem::path CToroglavDlg::ChooseFile(const FileChoice& choice, const QString& extension) {
@@ -61,9 +62,9 @@ std::filesystem::path CToroglavDlg::ChooseFile(const FileChoice& choice, const Q
 
 // Both save dialogs offer the design's default name and complete it with their extension.
 std::filesystem::path CToroglavDlg::ChooseSaveFile(const QString& extension) {
-    const QString filter = u"Файлы Тороглав *.%1 (*.%1)"_s.arg(extension);
+    const QString filter = tr("Файлы Тороглав *.%1 (*.%1)").arg(extension);
     const QString name = QStringFromCp1251(FileNameFromText(BuildDefaultFileName()));
-    return ChooseFile({.title = u"Сохранить как . . ."_s,
+    return ChooseFile({.title = tr("Сохранить как . . ."),
                        .nameFilters = {filter},
                        .initialName = name,
                        .save = true},
@@ -77,7 +78,7 @@ void CToroglavDlg::ShowReadError(ReadStatus status) {
 void CToroglavDlg::ShowFileError(const QString& what, const std::filesystem::path& path,
                                  const std::string& reason) {
     m_messages->ShowError(
-        this, u"%1 «%2»:\n%3."_s.arg(what, DisplayPath(path), QString::fromStdString(reason)));
+        this, tr("%1 «%2»:\n%3.").arg(what, DisplayPath(path), QString::fromStdString(reason)));
 }
 
 void CToroglavDlg::OnSaveDesign() {
@@ -85,18 +86,19 @@ void CToroglavDlg::OnSaveDesign() {
     const auto path = ChooseSaveFile(u"sav"_s);
     if (path.empty()) return;
     if (const FileWriteResult saved = SaveDesignFile(path, m_record); !saved.ok)
-        ShowFileError(u"Не удалось сохранить файл"_s, path, saved.error);
+        ShowFileError(tr("Не удалось сохранить файл"), path, saved.error);
 }
 
 void CToroglavDlg::OnLoadDesign() {
     // "*.*" stands for every file, with or without a point in its name.
-    const auto path = ChooseFile({.title = u"Открыть файл сохранённого расчета"_s,
-                                  .nameFilters = {u"Файлы Тороглав *.sav (*.sav)"_s, u"*.* (*)"_s},
-                                  .initialName = {},
-                                  .save = false});
+    const auto path =
+        ChooseFile({.title = tr("Открыть файл сохранённого расчета"),
+                    .nameFilters = {tr("Файлы Тороглав *.%1 (*.%1)").arg(u"sav"_s), u"*.* (*)"_s},
+                    .initialName = {},
+                    .save = false});
     if (path.empty()) return;
     const LoadResult loaded = LoadDesignFile(path, m_record);
-    if (!loaded.opened) return ShowFileError(u"Не удалось открыть файл"_s, path, loaded.openError);
+    if (!loaded.opened) return ShowFileError(tr("Не удалось открыть файл"), path, loaded.openError);
     // A damaged file changes nothing: the record takes a file only when it was read whole.
     if (!loaded.Loaded()) return ShowReadError(loaded.read);
     ApplyLoadedDesign();
@@ -116,13 +118,13 @@ void CToroglavDlg::OnSaveReport() {
     if (path.empty()) return;
     m_record.m_strInductionRange = ReportInductionText(m_record);
     if (const FileWriteResult saved = SaveTextReport(path, m_record); !saved.ok)
-        ShowFileError(u"Не удалось сохранить отчёт"_s, path, saved.error);
+        ShowFileError(tr("Не удалось сохранить отчёт"), path, saved.error);
 }
 
 void CToroglavDlg::OnExit() {
     UpdateData(true);
     if (const FileWriteResult saved = SaveDesignFile(m_stateFile, m_record); !saved.ok)
-        ShowFileError(u"Не удалось сохранить введённые данные в файл"_s, m_stateFile, saved.error);
+        ShowFileError(tr("Не удалось сохранить введённые данные в файл"), m_stateFile, saved.error);
     QDialog::reject();  // the window closes whether or not the state was kept
 }
 
@@ -206,7 +208,14 @@ void CToroglavDlg::OnAbout() {
 }
 
 void CToroglavDlg::OnShowHelp() {
-    m_messages->ShowInformation(this, u"Помощь"_s, HelpText());
+    m_messages->ShowInformation(this, tr("Помощь"), HelpText());
+}
+
+void CToroglavDlg::OnChooseLanguage(std::optional<Language> language) {
+    ChooseLanguage(language);
+    if (WindowLanguage() == InstalledLanguage()) return;
+    m_languageChanged = true;
+    OnExit();  // keeps the inputs in the state file, which the window opened anew reads
 }
 
 // The field rules; their record side is in calc/record/field_rules.h.

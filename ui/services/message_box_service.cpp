@@ -24,11 +24,11 @@ void ShowBox(QWidget* owner, QMessageBox::Icon icon, const QString& title, const
 }  // namespace
 
 void MessageBoxService::ShowWarning(QWidget* owner, const QString& text) {
-    ShowBox(owner, QMessageBox::NoIcon, u"Внимание!"_s, text);
+    ShowBox(owner, QMessageBox::NoIcon, tr("Внимание!"), text);
 }
 
 void MessageBoxService::ShowError(QWidget* owner, const QString& text) {
-    ShowBox(owner, QMessageBox::Critical, u"Тороглав"_s, text);
+    ShowBox(owner, QMessageBox::Critical, tr("Тороглав"), text);
 }
 
 // A message box wraps long lines at a width of its own; this text sets its lines as it wants

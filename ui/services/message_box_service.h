@@ -1,6 +1,8 @@
 #pragma once
 // The program's message service.
 
+#include <QCoreApplication>
+
 #include "ui/services/message_service.h"
 
 namespace toroglav::ui {
@@ -8,6 +10,8 @@ namespace toroglav::ui {
 // Modal boxes with a single OK button: warnings captioned "Внимание!" and information without
 // an icon, errors captioned with the program's name and the stop icon.
 class MessageBoxService : public MessageService {
+    Q_DECLARE_TR_FUNCTIONS(MessageBoxService)
+
 public:
     void ShowWarning(QWidget* owner, const QString& text) override;
     void ShowError(QWidget* owner, const QString& text) override;

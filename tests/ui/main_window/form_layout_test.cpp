@@ -1,5 +1,6 @@
-// The form at whatever scale the test runs (ctest runs it at 1x and 2x): every caption shown in
-// full, every control inside the window, and the group structure of the form.
+// The form at whatever scale and in whatever language the test runs (ctest runs it at 1x and 2x,
+// in Russian and in English): every caption shown in full, every control inside the window, and
+// the group structure of the form.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -89,6 +90,7 @@ class FormLayoutTest : public QObject {
     test::ModalWatchdog watchdog_;
 
 private slots:
+    void initTestCase() { test::InstallProgramTranslations(); }
     void cleanup() { QCOMPARE(watchdog_.TakeSeen(), QStringList()); }
 
     // Checked with the default results, then with the longest captions of each core type.
@@ -197,12 +199,12 @@ private slots:
     void controlsStandInTheirGroups_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("group");
-        QTest::newRow("converter") << ids::kConverter[1] << u"Схема преобразователя"_s;
-        QTest::newRow("permeability") << ids::kPermeability << u"Исходные данные"_s;
-        QTest::newRow("rectifier") << ids::kRectifier[4][2] << u"Исходные данные"_s;
-        QTest::newRow("core type") << ids::kCoreType[3] << u"Магнитопровод"_s;
-        QTest::newRow("material") << ids::kMaterial[1] << u"Магнитопровод"_s;
-        QTest::newRow("area") << ids::kAe << u"Результаты расчета"_s;
+        QTest::newRow("converter") << ids::kConverter[1] << MainForm::tr("Схема преобразователя");
+        QTest::newRow("permeability") << ids::kPermeability << MainForm::tr("Исходные данные");
+        QTest::newRow("rectifier") << ids::kRectifier[4][2] << MainForm::tr("Исходные данные");
+        QTest::newRow("core type") << ids::kCoreType[3] << MainForm::tr("Магнитопровод");
+        QTest::newRow("material") << ids::kMaterial[1] << MainForm::tr("Магнитопровод");
+        QTest::newRow("area") << ids::kAe << MainForm::tr("Результаты расчета");
         QTest::newRow("button") << ids::kCalculate << QString();
     }
     void controlsStandInTheirGroups() {

@@ -70,17 +70,19 @@ private slots:
         QVERIFY(qobject_cast<QPushButton*>(window->control(ids::kCalculate))->isDefault());
     }
 
-    void menuBarHoldsThreeCommandsWithoutDropDowns() {
+    // Three commands straight on the bar, then the one drop-down list, the language's.
+    void menuBarHoldsThreeCommandsAndTheLanguages() {
         OpenWindow window;
         const auto* menuBar = window->findChild<QMenuBar*>();
         QVERIFY(menuBar);
         QStringList commands;
         for (const QAction* action : menuBar->actions()) {
-            QVERIFY(!action->menu());
-            if (!action->isSeparator()) commands << action->text();
+            if (action->isSeparator()) continue;
+            commands << action->text();
+            QCOMPARE(action->menu() != nullptr, commands.size() == 4);
         }
         QCOMPARE(commands, (QStringList{u"Показать схемы &выпрямления"_s, u"&О программе..."_s,
-                                        u"&Помощь"_s}));
+                                        u"&Помощь"_s, u"Язык / &Language"_s}));
         QCOMPARE(window->command(ids::kShowSchemes)->text(), commands[0]);
         QCOMPARE(window->command(ids::kAbout)->text(), commands[1]);
         QCOMPARE(window->command(ids::kHelp)->text(), commands[2]);
