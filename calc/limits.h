@@ -9,22 +9,26 @@ namespace toroglav::limits {
 // The air around the transformer unless another temperature is given, degrees C: a closed
 // enclosure's usual design figure.
 inline constexpr double kDefaultAmbientC = 40;
-// The ambient temperatures the command line accepts, degrees C: from absolute zero to below the
-// temperature where every core runs away.
-inline constexpr double kLowestAmbientC = -273.15;
-inline constexpr double kAmbientBelowC = 200;
+// The ambient temperatures the analysis takes, degrees C: the range electronics is specified for
+// (the military range, -55 to +125, and a little above for hot enclosures), below every ferrite's
+// Curie temperature.
+inline constexpr double kLowestAmbientC = -55;
+inline constexpr double kHighestAmbientC = 150;
 
-// A core that does not settle below this temperature runs away: ferrites lose their
-// permeability well before it.
-inline constexpr double kRunawayTemperatureC = 250;
-// The settled temperature is found to this, K.
+// The settled temperature is found to this, K. A core runs away where there is no balance below
+// its ferrite's Curie temperature (ferrite_material.h).
 inline constexpr double kSettledToleranceK = 0.05;
 
-// The adviser's overheating band limit unless another is given, K.
+// The shortest conduction, as a fraction of the period, the core loss is worked out for: below it
+// the equivalent frequency lies a thousand times above the fundamental, far beyond any data.
+inline constexpr double kLeastConduction = 1e-3;
+
+// A winding's harmonics are summed until those left carry under this share of its RMS current
+// squared (harmonic_winding_loss.h).
+inline constexpr double kUnsummedCurrentShare = 1e-3;
+
+// The adviser's limit on the temperature rise of the core unless another is given, K.
 inline constexpr double kDefaultMaxRiseK = 40;
-// The hottest core the adviser keeps, degrees C: power ferrites are made for their least loss
-// near this temperature, and beyond it their loss rises and their saturation flux density falls.
-inline constexpr double kMaxCoreTemperatureC = 100;
 // A window fill passes when it reads as the entered one at the three decimals shown.
 inline constexpr double kWindowFillShownTolerance = 0.0005;
 
@@ -39,11 +43,15 @@ inline constexpr int kDefaultTapeLayers = 1;
 inline constexpr int kMostLayers = 1000;
 inline constexpr double kMostStrands = 1000;
 
-// The optimum's search: maximum inductions on the thousandth of a tesla the field takes, from
-// the first up to this fraction of the saturation flux density at 100 degrees C, coarse steps
-// then every thousandth around the best.
-inline constexpr double kOptimumFirstInductionT = 0.020;
-inline constexpr double kOptimumLastOfSaturation = 0.9;
-inline constexpr int kOptimumCoarseStepMilliT = 5;
+// The optimum's search: every maximum induction on the thousandth of a tesla the window's field
+// takes, from the first to the last.
+inline constexpr int kOptimumFirstInductionMilliT = 20;
+inline constexpr int kOptimumLastInductionMilliT = 300;
+// An induction the optimum may propose keeps the worst-case peak flux density at most this
+// fraction of the saturation flux density at the core's temperature ...
+inline constexpr double kOptimumLargestShareOfSaturation = 0.8;
+// ... and, without stabilisation, every output's nominal voltage within this fraction of the
+// voltage asked.
+inline constexpr double kOptimumOutputVoltageTolerance = 0.05;
 
 }  // namespace toroglav::limits

@@ -1,7 +1,5 @@
 #include "cli/advice_command.h"
 
-#include <charconv>
-
 #include "calc/analysis/advice_columns.h"
 #include "calc/text/cp1251.h"
 #include "calc/text/joined_text.h"
@@ -22,11 +20,6 @@ std::string TabbedLine(Cell&& cell) {
     return line + '\n';
 }
 
-std::string Degrees(double degrees) {
-    char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, std::end(buffer), degrees).ptr);
-}
-
 }  // namespace
 
 std::string ListAdvice(const Advice& advice) {
@@ -37,19 +30,20 @@ std::string ListAdvice(const Advice& advice) {
     return out;
 }
 
-std::string FailedCriterionText(AdviceCriterion criterion) {
-    switch (criterion) {
+std::string FailedCriterionText(const Advice& advice) {
+    switch (advice.MostFailed()) {
         case AdviceCriterion::FiniteResults:
             return "results that are not finite";
         case AdviceCriterion::NoWarning:
             return "a warning of the calculation";
         case AdviceCriterion::WindowFill:
             return "a window fill above the one entered";
-        case AdviceCriterion::Overheat:
-            return "overheating above the limit";
-        case AdviceCriterion::CoreTemperature:
-            return Joined({"a core hotter than ", Degrees(limits::kMaxCoreTemperatureC),
-                           " C or thermal runaway"});
+        case AdviceCriterion::LossesJudged:
+            return Joined({"losses that cannot be judged: ",
+                           UnjudgedReason(advice.unjudged, advice.unjudgedOutput)});
+        case AdviceCriterion::TemperatureRise:
+            return "a temperature rise above the limit, thermal runaway, or a core hotter than "
+                   "its ferrite's data";
     }
     return {};
 }
@@ -63,7 +57,7 @@ int RunAdvice(const DesignRequest& request, const CalculatedDesign& design,
     if (advice.cores.empty())
         Print(streams.err,
               Joined({"toroglav-calc: no catalogue core carries this design; most often: ",
-                      FailedCriterionText(advice.MostFailed()), "\n"}));
+                      FailedCriterionText(advice), "\n"}));
     return PrintOutput(streams, ListAdvice(advice));
 }
 

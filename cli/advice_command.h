@@ -15,7 +15,7 @@ namespace toroglav::cli {
 std::string ListAdvice(const Advice& advice);
 
 // Why no core was kept: the criterion that failed most often, in words.
-std::string FailedCriterionText(AdviceCriterion criterion);
+std::string FailedCriterionText(const Advice& advice);
 
 int RunAdvice(const DesignRequest& request, const CalculatedDesign& design, const Streams& streams);
 

@@ -18,7 +18,7 @@ namespace {
 int RunMaterials(std::span<const std::string_view> args, const Streams& streams) {
     const MaterialAnswer answer = AnswerMaterialCommand(args);
     if (answer.ok) return PrintOutput(streams, answer.text);
-    Print(streams.err, Joined({"toroglav-calc: ", answer.text, "\n"}));
+    PrintError(streams.err, answer.text);
     return kExitUsage;
 }
 

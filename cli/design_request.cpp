@@ -1,5 +1,7 @@
 #include "cli/design_request.h"
 
+#include <algorithm>
+
 #include "calc/record/design_record.h"
 #include "calc/text/joined_text.h"
 #include "cli/material_command.h"
@@ -23,13 +25,20 @@ std::string UnknownCoreMessage(std::string_view name) {
 
 std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> args,
                                               DesignRequest& request) {
-    bool advise = false;
-    bool losses = false;
+    // The options given, each at most once (--set and --core apply in order, as often as given).
+    std::vector<std::string_view> given;
+    const auto isGiven = [&given](std::string_view option) {
+        return std::ranges::find(given, option) != given.end();
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         // The option's argument, when there is one.
         const std::optional<std::string_view> next =
             i + 1 < args.size() ? std::optional(args[i + 1]) : std::nullopt;
+        if (arg.starts_with("--") && arg != "--set" && arg != "--core") {
+            if (isGiven(arg)) return Joined({"'", arg, "' is given twice"});
+            given.push_back(arg);
+        }
         if (arg == "--help" || arg == "-h") {
             request.mode = Mode::Help;
             return std::nullopt;
@@ -65,7 +74,6 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
             request.edits.emplace_back(core);
             ++i;
         } else if (arg == "--advise") {
-            advise = true;
             if (next)
                 if (const auto family = AdviceFamilyNamed(*next)) {
                     request.adviceFamily = family;
@@ -82,7 +90,6 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
             request.rank = *rank;
             ++i;
         } else if (arg == "--losses") {
-            losses = true;
         } else if (arg == "--material") {
             if (!next) return "'--material' needs a ferrite's name";
             request.material = FindFerriteMaterial(*next);
@@ -93,16 +100,13 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
         } else if (arg == "--ambient") {
             const auto ambient = next ? NumberArgument(*next) : std::nullopt;
             if (!ambient ||
-                !(*ambient >= limits::kLowestAmbientC && *ambient < limits::kAmbientBelowC))
-                return "'--ambient' needs a temperature in degrees C below 200";
+                !(*ambient >= limits::kLowestAmbientC && *ambient <= limits::kHighestAmbientC))
+                return "'--ambient' needs a temperature from -55 to 150 degrees C";
             request.ambientC = *ambient;
             ++i;
         } else if (arg == "--save" || arg == "--report") {
-            std::optional<std::string>& file =
-                arg == "--save" ? request.saveFile : request.reportFile;
             if (!next) return Joined({"'", arg, "' needs a file"});
-            if (file) return Joined({"'", arg, "' is given twice"});
-            file = std::string(*next);
+            (arg == "--save" ? request.saveFile : request.reportFile) = std::string(*next);
             ++i;
         } else if (arg.size() > 1 && arg.front() == '-') {
             return Joined({"unknown option '", arg, "'"});
@@ -113,9 +117,13 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
         }
     }
 
+    const bool losses = isGiven("--losses");
+    const bool advise = isGiven("--advise");
     if (losses && advise) return "'--losses' and '--advise' ask for different listings";
-    if ((request.material || request.ambientC != limits::kDefaultAmbientC) && !losses)
-        return "'--material' and '--ambient' belong to '--losses'";
+    for (const std::string_view option : {"--material", "--ambient"})
+        if (isGiven(option) && !losses) return Joined({"'", option, "' belongs to '--losses'"});
+    for (const std::string_view option : {"--rank", "--max-rise"})
+        if (isGiven(option) && !advise) return Joined({"'", option, "' belongs to '--advise'"});
     if (request.winding.plan && (losses || advise))
         return "'--winding' and '--losses' or '--advise' ask for different listings";
     if (request.winding.anyOption && !request.winding.plan)

@@ -10,8 +10,9 @@ namespace toroglav::cli {
 
 namespace {
 
+// A figure that is not a finite number cannot be given: "nan", never "inf".
 std::string Number(double value) {
-    if (std::isnan(value)) return "nan";
+    if (!std::isfinite(value)) return "nan";
     char buffer[32];
     const auto end =
         std::to_chars(buffer, std::end(buffer), value, std::chars_format::general, 6).ptr;
@@ -61,7 +62,16 @@ int RunLosses(const DesignRequest& request, const CalculatedDesign& design,
     if (!analysis.judged)
         Print(streams.err,
               Joined({"toroglav-calc: the losses cannot be judged: ", analysis.reason, "\n"}));
+    else if (!std::isfinite(analysis.totalLossW))  // a runaway's figures at the Curie temperature
+        Print(streams.err,
+              "toroglav-calc: the core runs away; at its Curie temperature no current carries the "
+              "power through the primary's resistance\n");
     const LossOptimum optimum = FindLossOptimum(design.result.inputs, material, request.ambientC);
+    if (analysis.judged && !optimum.inductionMaxT)
+        Print(streams.err,
+              "toroglav-calc: no maximum induction from 0.020 to 0.300 T is admissible: none gives "
+              "windings that fit, a core that settles within its ferrite's data with the peak flux "
+              "at most 0.8 of saturation and, without stabilisation, outputs within 5 %\n");
     return PrintOutput(streams, ListLosses(material, request.ambientC, analysis, optimum));
 }
 

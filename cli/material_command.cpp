@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "calc/limits.h"
 #include "calc/magnetics/core_loss_density.h"
 #include "calc/magnetics/ferrite_material.h"
 #include "calc/magnetics/rectangular_wave_loss.h"
@@ -20,22 +21,17 @@ namespace {
 constexpr std::string_view kList = "--list-materials";
 constexpr std::string_view kLoss = "--loss-density";
 
-// An argument as an error message shows it: a control character as '?', so it stays one line.
-std::string Shown(std::string_view text) {
-    std::string shown(text);
-    std::replace_if(
-        shown.begin(), shown.end(), [](char c) { return (c >= 0 && c < ' ') || c == 0x7F; }, '?');
-    return shown;
-}
-
 std::string NumberText(double value, std::chars_format format, int precision) {
-    char buffer[700];  // the longest double in fixed notation, or the shortest with 330 decimals
+    char buffer[32];
     return std::string(buffer,
                        std::to_chars(buffer, std::end(buffer), value, format, precision).ptr);
 }
 
-// Six significant digits, always with a decimal point: "375.123", "0.390000", "1234567.0".
+// Six significant digits, always with a decimal point: "375.123", "0.390000", and outside
+// 0.001 to a million with an exponent, "1.23457e+09", so no figure runs to hundreds of digits.
 std::string DecimalText(double value) {
+    if (value != 0 && !(std::abs(value) >= 1e-3 && std::abs(value) < 1e6))
+        return NumberText(value, std::chars_format::scientific, 5);
     const int magnitude = value > 0 ? static_cast<int>(std::floor(std::log10(value))) : 0;
     return NumberText(value, std::chars_format::fixed, std::max(1, 5 - magnitude));
 }
@@ -72,7 +68,7 @@ std::string ReadNumber(std::span<const std::string_view> args, std::size_t& i,
     if (i + 1 == args.size()) return Joined({"'", option, "' needs a number"});
     const std::string_view text = args[++i];
     value = NumberArgument(text);
-    if (!value) return Joined({"'", option, "' needs a finite number, not '", Shown(text), "'"});
+    if (!value) return Joined({"'", option, "' needs a finite number, not '", text, "'"});
     return {};
 }
 
@@ -87,7 +83,7 @@ std::string ReadRequest(std::span<const std::string_view> args, LossRequest& req
             const std::string_view name = args[++i];
             request.material = FindFerriteMaterial(name);
             if (!request.material)
-                return Joined({"no material '", Shown(name), "'; known: ", MaterialNames()});
+                return Joined({"no material '", name, "'; known: ", MaterialNames()});
         } else if (arg == "--frequency") {
             error = ReadNumber(args, i, request.frequencyKHz);
         } else if (arg == "--flux") {
@@ -99,7 +95,7 @@ std::string ReadRequest(std::span<const std::string_view> args, LossRequest& req
         } else if (arg == "--sine") {
             request.sine = true;
         } else {
-            return Joined({"'", Shown(arg), "' does not go with ", kLoss});
+            return Joined({"'", arg, "' does not go with ", kLoss});
         }
         if (!error.empty()) return error;
     }
@@ -111,8 +107,9 @@ std::string ReadRequest(std::span<const std::string_view> args, LossRequest& req
     if (*request.frequencyKHz <= 0) return "the frequency must be above 0";
     if (*request.fluxMT <= 0) return "the flux must be above 0";
     if (request.sine && request.conduction) return "give '--conduction' or '--sine', not both";
-    if (request.conduction && !(*request.conduction > 0 && *request.conduction <= 1))
-        return "the conduction must be above 0 and at most 1";
+    if (request.conduction &&
+        !(*request.conduction >= limits::kLeastConduction && *request.conduction <= 1))
+        return "the conduction must be at least 0.001 and at most 1";
     return {};
 }
 

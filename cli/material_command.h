@@ -4,8 +4,9 @@
 //     loss data as MIN-MAX: frequency in kHz, peak flux in mT, temperature in degrees C.
 //   --loss-density MATERIAL --frequency KHZ --flux MT --temperature C [--conduction D | --sine]:
 //     three lines, loss_density_kW_m3=..., saturation_T=... and outside_data=0 or 1, the numbers
-//     with a decimal point and six significant digits. The loss is that of the bipolar
-//     rectangular voltage conducting a fraction D of the period (1 unless given), or of a sine.
+//     with a decimal point and six significant digits (with an exponent outside 0.001 to a
+//     million). The loss is that of the bipolar rectangular voltage conducting a fraction D of the
+//     period (0.001 to 1; 1 unless given), or of a sine.
 
 #include <span>
 #include <string>
@@ -21,7 +22,8 @@ bool IsMaterialCommand(std::span<const std::string_view> args);
 
 struct MaterialAnswer {
     bool ok = false;
-    std::string text;  // the output, or why the arguments are refused (one line, no newline)
+    // The output, or why the arguments are refused (as given: PrintError escapes what it repeats).
+    std::string text;
 };
 
 MaterialAnswer AnswerMaterialCommand(std::span<const std::string_view> args);

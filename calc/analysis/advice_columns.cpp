@@ -29,17 +29,18 @@ AdviceColumn TextColumn(std::string_view heading, Text CoreAdvice::*text) {
 }  // namespace
 
 std::span<const AdviceColumn> AdviceColumns() {
+    // The calculation's own figures first, then the loss analysis' alone.
     static const std::vector<AdviceColumn> columns = {
         {"name", [](const CoreAdvice& a) { return Text(a.core->name); }},
         {"core type", [](const CoreAdvice& a) { return std::to_string(a.core->coreType()); }},
         {"volume, cm3", [](const CoreAdvice& a) { return FormatFixed(a.volume, 2); }},
         TextColumn("primary turns", &CoreAdvice::primaryTurns),
         TextColumn("window fill", &CoreAdvice::windowFill),
-        TextColumn("core loss, W", &CoreAdvice::coreLossText),
-        TextColumn("overheating, degrees", &CoreAdvice::overheat),
-        TextColumn("efficiency, %", &CoreAdvice::efficiency),
-        FigureColumn(figures::kCoreTemperature, 1),
+        FigureColumn(figures::kCoreLoss, 2),
+        FigureColumn(figures::kCopperLoss, 2),
         FigureColumn(figures::kTotalLoss, 2),
+        FigureColumn(figures::kCoreTemperature, 1),
+        FigureColumn(figures::kEfficiency, 2),
     };
     return columns;
 }

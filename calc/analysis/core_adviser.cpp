@@ -4,6 +4,7 @@
 #include <cctype>
 #include <utility>
 
+#include "calc/analysis/window_fill.h"
 #include "calc/design/calculation.h"
 #include "calc/design/result_texts.h"
 #include "calc/record/option_values.h"
@@ -11,11 +12,6 @@
 namespace toroglav {
 
 namespace {
-// The fill is judged as the window shows it, to three decimals: a fill that reads as the entered
-// one passes. A fill that is not a number fails the finiteness check, not this one.
-bool FillWithin(double fill, double entered) {
-    return !(fill >= entered + limits::kWindowFillShownTolerance);
-}
 
 // The value whose word is `name`, letter case ignored.
 template <class Value, std::size_t N>
@@ -29,11 +25,11 @@ std::optional<Value> Named(std::string_view name,
     return std::nullopt;
 }
 
-// The core settles at a temperature (judged, no runaway) no hotter than the limit. A temperature
-// that is not a number fails.
-bool CoolEnough(const LossAnalysis& analysis) {
-    return analysis.judged && !analysis.thermalRunaway &&
-           analysis.coreTemperatureC <= limits::kMaxCoreTemperatureC;
+// The core settles (no runaway) within the rise allowed and the temperatures of its ferrite's
+// data. A temperature that is not a number fails.
+bool SettlesWithin(const LossAnalysis& analysis, double maxRiseK, const FerriteMaterial& material) {
+    return analysis.judged && !analysis.thermalRunaway && analysis.temperatureRiseK <= maxRiseK &&
+           analysis.coreTemperatureC <= material.temperatureC().max;
 }
 }  // namespace
 
@@ -104,9 +100,13 @@ Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> ca
             finite,
             result.warnings.empty(),
             FillWithin(result.power.windowFill, result.inputs.windowFill),
-            RiseWithin(result.coreLoss.overheat, maxRiseK),
-            !finite || CoolEnough(analysis),
+            !finite || analysis.judged,
+            !finite || !analysis.judged || SettlesWithin(analysis, maxRiseK, material),
         };
+        if (finite && !analysis.judged) {
+            advice.unjudged = analysis.unjudged;
+            advice.unjudgedOutput = analysis.unjudgedOutput;
+        }
         bool kept = true;
         for (int i = 0; i < kAdviceCriteria; ++i)
             if (!passes[i]) {
@@ -117,17 +117,13 @@ Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> ca
         WriteResultTexts(result, record);
         advice.cores.push_back({.core = &core,
                                 .volume = result.core.ve,
-                                .coreLoss = result.coreLoss.loss,
                                 .primaryTurns = record.m_strPrimaryTurns,
                                 .windowFill = record.m_strWindowFillResult,
-                                .coreLossText = record.m_strCoreLoss,
-                                .overheat = record.m_strOverheat,
-                                .efficiency = record.m_strEfficiency,
                                 .analysis = analysis});
     }
     const auto key = [rank](const CoreAdvice& a) {
         return rank == AdviceRank::Loss ? std::pair(a.analysis.totalLossW, a.volume)
-                                        : std::pair(a.volume, a.coreLoss);
+                                        : std::pair(a.volume, a.analysis.totalLossW);
     };
     std::ranges::sort(advice.cores, [&](const CoreAdvice& a, const CoreAdvice& b) {
         if (key(a) != key(b)) return key(a) < key(b);

@@ -1,10 +1,10 @@
 #pragma once
 // Which catalogue cores carry a design: the design is calculated once for every core of a family,
 // with the core picked as the window picks it and every other input as typed, and the cores
-// whose results are finite, raise no warning, fit the window, stay within the overheating band
-// and whose core settles below kMaxCoreTemperatureC (loss_analysis.h, with the material of the
-// design's choice at kDefaultAmbientC) are kept, smallest or coolest-running first. The design
-// itself is not changed.
+// whose results are finite, raise no warning and fit the window, and whose core, by the loss
+// analysis (loss_analysis.h, with the material of the design's choice at kDefaultAmbientC),
+// settles with a temperature rise at most the one allowed and within its ferrite's data, are
+// kept, smallest or least lossy first. The design itself is not changed.
 
 #include <optional>
 #include <span>
@@ -30,25 +30,26 @@ AdviceFamily AdviceFamilyOf(std::int32_t coreType);
 // The catalogue cores of a family, in catalogue order.
 std::span<const CatalogueCore> AdviceCandidates(AdviceFamily family);
 
-// What a core must pass, in the order they are checked. The core temperature is judged only for
-// finite results: the loss analysis of any other says nothing.
-enum class AdviceCriterion { FiniteResults, NoWarning, WindowFill, Overheat, CoreTemperature };
+// What a core must pass, in the order they are checked. The losses are judged only for finite
+// results: the loss analysis of any other says nothing. The temperature rise passes when the core
+// settles (no runaway), rises at most the limit asked and stays within the temperatures of its
+// ferrite's data.
+enum class AdviceCriterion { FiniteResults, NoWarning, WindowFill, LossesJudged, TemperatureRise };
 inline constexpr int kAdviceCriteria = 5;
 
-// The order of the cores kept: smallest volume first (ties: the calculation's core loss), or
-// least total loss (core and copper, at thermal equilibrium) first (ties: the volume); then the
-// name.
+// The order of the cores kept: smallest volume first (ties: the total loss), or least total loss
+// (core and copper, at thermal equilibrium) first (ties: the volume); then the name.
 enum class AdviceRank { Volume, Loss };
 
 // "volume" or "loss" in any letter case; nothing for any other word.
 std::optional<AdviceRank> AdviceRankNamed(std::string_view name);
 
-// A core that carries the design, with the results it gives (cp1251 texts as the window shows).
+// A core that carries the design, with the results it gives: the calculation's turns and fill
+// (cp1251 texts as the window shows them) and the loss analysis.
 struct CoreAdvice {
     const CatalogueCore* core = nullptr;
-    double volume = 0;    // cm3, as the calculation worked it out
-    double coreLoss = 0;  // W, the calculation's own estimate
-    Text primaryTurns, windowFill, coreLossText, overheat, efficiency;
+    double volume = 0;  // cm3, as the calculation worked it out
+    Text primaryTurns, windowFill;
     LossAnalysis analysis;  // with the material of the design's choice
 };
 
@@ -56,6 +57,9 @@ struct Advice {
     std::vector<CoreAdvice> cores;  // in the order of the rank asked for
     // How many cores failed each criterion (a core may fail several).
     std::array<int, kAdviceCriteria> failures{};
+    // Why the losses of the last core that failed LossesJudged cannot be judged.
+    Unjudged unjudged = Unjudged::No;
+    int unjudgedOutput = 0;
 
     // The criterion that failed most often; meaningful when no core was kept.
     AdviceCriterion MostFailed() const;

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "calc/limits.h"
 #include "calc/magnetics/core_temperature.h"
+#include "calc/magnetics/harmonic_winding_loss.h"
 #include "calc/magnetics/rectangular_wave_loss.h"
 #include "calc/magnetics/saturation_flux_density.h"
 #include "calc/magnetics/winding_build.h"
@@ -18,37 +22,106 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// A winding as the calculation leaves it: what it is wound with and what it carries.
+}  // namespace
+
+std::string_view UnjudgedReason(Unjudged why, int output) {
+    constexpr std::string_view kNegativeCurrent[kOutputCount] = {
+        "output 1 draws a negative current, which is no load",
+        "output 2 draws a negative current, which is no load",
+        "output 3 draws a negative current, which is no load",
+        "output 4 draws a negative current, which is no load",
+        "output 5 draws a negative current, which is no load"};
+    switch (why) {
+        case Unjudged::No:
+            return {};
+        case Unjudged::ResultsNotFinite:
+            return "the design's results are not all finite numbers";
+        case Unjudged::NoOutput:
+            return "no output is in use";
+        case Unjudged::NegativeOutputCurrent:
+            return output >= 1 && output <= kOutputCount ? kNegativeCurrent[output - 1]
+                                                         : "an output draws a negative current";
+        case Unjudged::NoFrequency:
+            return "the frequency is not above 0";
+        case Unjudged::NoDuty:
+            return "the working duty is not above 0";
+        case Unjudged::NoPrimaryVoltage:
+            return "the voltage across the primary at nominal supply is not above 0";
+        case Unjudged::NoCoreVolume:
+            return "the core's volume is not above 0";
+        case Unjudged::NoFluxDensity:
+            return "the flux density is not above 0";
+        case Unjudged::NoRoom:
+            return "a winding has no room on the core: no turn length or no pitch";
+        case Unjudged::PrimaryOverloaded:
+            return "no current carries the loads' power through the primary's resistance";
+        case Unjudged::LossesNotANumber:
+            return "the losses are not a number at some temperature up to the Curie temperature";
+    }
+    return {};
+}
+
+namespace {
+
+// A winding as the calculation leaves it, by magnitude: what it is wound with and what it carries.
 struct WindingWire {
     int halves = 1;
     double turns = 0;  // of each half
     double strands = 0;
     double wireMm = 0;
-    double currentRmsA = 0;  // of each half
+    double currentRmsA = 0;  // of each half; the primary's follows from the power balance
+    const CurrentSpectrum* spectrum = nullptr;
 };
 
-// Where each winding lies, once: the build does not change with temperature.
+// Where a winding lies, once: the build does not change with temperature.
 struct PlacedWinding {
     WindingWire wire;
     WindingBuild build;
+    int layersOfAHalf = 0;
+    // R_dc over the copper's resistivity, 1/m.
+    double resistancePerResistivity = 0;
 };
 
-std::vector<PlacedWinding> PlaceWindings(const DesignResult& d) {
+// The spectra of the three waveforms a winding's current can have, each made once when needed.
+class Spectra {
+public:
+    explicit Spectra(double duty) : duty_(duty) {}
+    const CurrentSpectrum* Pulse() { return Made(pulse_, &CurrentSpectrum::Pulse); }
+    const CurrentSpectrum* Bipolar() { return Made(bipolar_, &CurrentSpectrum::BipolarPulses); }
+    const CurrentSpectrum* CentreTapped() {
+        return Made(centreTapped_, &CurrentSpectrum::CentreTappedHalf);
+    }
+
+private:
+    const CurrentSpectrum* Made(std::optional<CurrentSpectrum>& spectrum,
+                                CurrentSpectrum (*make)(double)) {
+        if (!spectrum) spectrum = make(duty_);
+        return &*spectrum;
+    }
+    double duty_;
+    std::optional<CurrentSpectrum> pulse_, bipolar_, centreTapped_;
+};
+
+std::vector<PlacedWinding> PlaceWindings(const DesignResult& d, Spectra& spectra) {
     const stages::Inputs& in = d.inputs;
     std::vector<WindingWire> wires;
-    wires.push_back({.halves = in.converter == Converter::PushPull ? 2 : 1,
-                     .turns = d.primary.turns,
+    const bool pushPull = in.converter == Converter::PushPull;
+    wires.push_back({.halves = pushPull ? 2 : 1,
+                     .turns = std::abs(d.primary.turns),
                      .strands = d.power.primaryStrands,
                      .wireMm = in.wirePrimary,
-                     .currentRmsA = d.power.primaryCurrentRms});
+                     .spectrum = pushPull ? spectra.Pulse() : spectra.Bipolar()});
     for (int i = 0; i < kOutputCount; ++i) {
         const stages::Output& output = d.outputs.each[i];
         if (!output.inUse) continue;
         wires.push_back({.halves = output.rectifier == Rectifier::Bridge ? 1 : 2,
-                         .turns = output.turns,
+                         .turns = std::abs(output.turns),
                          .strands = output.strands,
                          .wireMm = in.wireOut[i],
-                         .currentRmsA = output.rmsCurrent});
+                         .currentRmsA = std::abs(output.rmsCurrent),
+                         .spectrum = output.rectifier == Rectifier::Unipolar
+                                         ? spectra.CentreTapped()
+                                         : spectra.Bipolar()});
     }
     const WindingSpace space = WindingSpaceOf(in.coreType, in.dimD, in.dimd, in.dimh, in.dimho,
                                               in.dimL, d.core.ae, d.core.so);
@@ -58,28 +131,154 @@ std::vector<PlacedWinding> PlaceWindings(const DesignResult& d) {
         const WindingBuild build =
             BuildWinding(space, wire.halves * wire.turns * wire.strands, wire.wireMm, buildUnder);
         buildUnder += build.thicknessMm;
-        placed.push_back({wire, build});
+        // The halves of a centre-tapped winding lie one over the other and conduct in turn, so
+        // the field that crowds the current builds up over the layers of one half only.
+        placed.push_back(
+            {wire, build, (build.layers + wire.halves - 1) / wire.halves,
+             DcResistance(1, wire.turns, build.meanTurnLengthMm, wire.strands, wire.wireMm)});
     }
     return placed;
 }
 
-WindingLoss LossAt(const PlacedWinding& w, double temperatureC, double frequencyHz) {
-    const double rho = CopperResistivity(temperatureC);
-    WindingLoss loss;
-    loss.halves = w.wire.halves;
-    loss.currentRmsA = w.wire.currentRmsA;
-    loss.layers = w.build.layers;
-    loss.resistanceDcOhm =
-        DcResistance(rho, w.wire.turns, w.build.meanTurnLengthMm, w.wire.strands, w.wire.wireMm);
-    // The halves of a centre-tapped winding lie one over the other and conduct in turn, so the
-    // field that crowds the current builds up over the layers of one half only.
-    const int layersOfAHalf = (w.build.layers + w.wire.halves - 1) / w.wire.halves;
-    loss.acFactor =
-        DowellFactor(w.wire.wireMm, w.build.pitchMm, layersOfAHalf, SkinDepth(rho, frequencyHz));
-    loss.copperLossW = w.wire.halves * w.wire.currentRmsA * w.wire.currentRmsA *
-                       loss.resistanceDcOhm * loss.acFactor;
-    return loss;
+// Why a design cannot be judged (with the output that draws a negative current), or No.
+std::pair<Unjudged, int> UnjudgedOf(const DesignResult& d,
+                                    const std::vector<PlacedWinding>& windings) {
+    if (!d.Finite()) return {Unjudged::ResultsNotFinite, 0};
+    if (std::ranges::none_of(d.outputs.each, [](const stages::Output& o) { return o.inUse; }))
+        return {Unjudged::NoOutput, 0};
+    for (int i = 0; i < kOutputCount; ++i)
+        if (d.outputs.each[i].inUse && d.inputs.outCurrent[i] < 0)
+            return {Unjudged::NegativeOutputCurrent, i + 1};
+    if (!(d.inputs.frequency > 0)) return {Unjudged::NoFrequency, 0};
+    if (!(d.outputs.duty.nominal > 0)) return {Unjudged::NoDuty, 0};
+    if (!(d.operatingPoint.primaryNom > 0)) return {Unjudged::NoPrimaryVoltage, 0};
+    if (!(d.core.ve > 0)) return {Unjudged::NoCoreVolume, 0};
+    if (!(d.primary.inductionNom > 0)) return {Unjudged::NoFluxDensity, 0};
+    for (const PlacedWinding& w : windings)
+        if (!(w.build.layers > 0 && w.build.pitchMm > 0 && w.resistancePerResistivity > 0))
+            return {Unjudged::NoRoom, 0};
+    return {Unjudged::No, 0};
 }
+
+// What the transformer dissipates at one core temperature.
+struct Losses {
+    double coreW = 0;
+    LossDensity coreDensity;
+    double copperW = 0;
+    double TotalW() const { return coreW + copperW; }
+};
+
+class LossModel {
+public:
+    LossModel(const DesignResult& d, const FerriteMaterial& material,
+              std::vector<PlacedWinding> windings)
+        : material_(material),
+          windings_(std::move(windings)),
+          frequencyHz_(d.inputs.frequency * units::kHertzPerKilohertz),
+          volumeM3_(d.core.ve * units::kCubicMetresPerCubicCentimetre),
+          conduction_(2 * d.outputs.duty.nominal),
+          fluxDensityPeakT_(d.primary.inductionNom * conduction_),
+          primaryVoltage_(d.operatingPoint.primaryNom) {
+        for (const stages::Output& o : d.outputs.each) {
+            if (!o.inUse) continue;
+            loadW_ += std::abs(o.voltage) * std::abs(o.current);
+            rectifierW_ += o.drop * std::abs(o.current);
+        }
+    }
+
+    double LoadW() const { return loadW_; }
+    double Conduction() const { return conduction_; }
+    double FluxDensityPeakT() const { return fluxDensityPeakT_; }
+    const std::vector<PlacedWinding>& Windings() const { return windings_; }
+
+    // Winding w's DC resistance and effective AC factor at the copper's resistivity `rho`.
+    WindingLoss Winding(std::size_t w, double rho, double currentRmsA) const {
+        const PlacedWinding& p = windings_[w];
+        WindingLoss loss{.halves = p.wire.halves,
+                         .currentRmsA = currentRmsA,
+                         .resistanceDcOhm = rho * p.resistancePerResistivity,
+                         .layers = p.build.layers,
+                         .porosity = p.wire.wireMm / p.build.pitchMm};
+        loss.acFactor = p.wire.spectrum->AcFactor(
+            DowellDelta(p.wire.wireMm, p.build.pitchMm, SkinDepth(rho, frequencyHz_)),
+            p.layersOfAHalf);
+        loss.copperLossW =
+            p.wire.halves * currentRmsA * currentRmsA * loss.resistanceDcOhm * loss.acFactor;
+        return loss;
+    }
+
+    // The losses at `temperatureC`; each winding's are kept until the next call.
+    Losses At(double temperatureC) {
+        if (temperatureC == lastTemperatureC_) return last_;
+        Losses losses;
+        losses.coreDensity =
+            RectangularWaveLossDensity(material_, frequencyHz_, fluxDensityPeakT_, temperatureC,
+                                       std::clamp(conduction_, limits::kLeastConduction, 1.0));
+        losses.coreW = losses.coreDensity.wattsPerCubicMetre * volumeM3_;
+        const double rho = CopperResistivity(temperatureC);
+        each_.resize(windings_.size());
+        double outputsW = 0;
+        for (std::size_t w = 1; w < windings_.size(); ++w) {
+            const WindingLoss loss = Winding(w, rho, windings_[w].wire.currentRmsA);
+            outputsW += loss.copperLossW;
+            each_[w] = loss;
+        }
+        // The primary carries, while it has voltage (the conduction 2D of the period), a current
+        // I that delivers the loads, the rectifiers' drop and the losses, its own copper loss
+        // c I^2 among them: 2D V I = P0 + c I^2, of which the smaller root. Each half carries
+        // I for 2D / halves of the period.
+        WindingLoss primary = Winding(0, rho, 1);  // per ampere in each half
+        const double shareOfPeriod = conduction_ / primary.halves;
+        const double delivered = loadW_ + rectifierW_ + losses.coreW + outputsW;
+        const double carried = conduction_ * primaryVoltage_;
+        const double discriminant =
+            carried * carried - 4 * shareOfPeriod * primary.copperLossW * delivered;
+        // Where no current can carry the power through the primary's resistance the loss is
+        // beyond any bound: the core runs away, or cannot be judged if it does so cold.
+        const double current = discriminant >= 0
+                                   ? 2 * delivered / (carried + std::sqrt(discriminant))
+                                   : std::numeric_limits<double>::infinity();
+        primary.currentRmsA = current * std::sqrt(shareOfPeriod);
+        primary.copperLossW *= primary.currentRmsA * primary.currentRmsA;
+        each_[0] = primary;
+        losses.copperW = outputsW + primary.copperLossW;
+        lastTemperatureC_ = temperatureC;
+        last_ = losses;
+        return losses;
+    }
+
+    // The losses at `temperatureC` with each winding's, kept when it was the temperature asked
+    // for last, as it is when settled (core_temperature.h).
+    Losses At(double temperatureC, std::vector<WindingLoss>& each) {
+        const Losses losses = At(temperatureC);
+        each = each_;
+        return losses;
+    }
+
+    // What the windings show without a temperature: the figures that need one are NaN.
+    std::vector<WindingLoss> Unheated() const {
+        std::vector<WindingLoss> each;
+        for (const PlacedWinding& p : windings_)
+            each.push_back({.halves = p.wire.halves,
+                            .currentRmsA = &p == &windings_[0] ? kNaN : p.wire.currentRmsA,
+                            .resistanceDcOhm = kNaN,
+                            .layers = p.build.layers,
+                            .porosity = p.wire.wireMm / p.build.pitchMm,
+                            .acFactor = kNaN,
+                            .copperLossW = kNaN});
+        return each;
+    }
+
+private:
+    const FerriteMaterial& material_;
+    std::vector<PlacedWinding> windings_;
+    double frequencyHz_, volumeM3_, conduction_, fluxDensityPeakT_, primaryVoltage_;
+    double loadW_ = 0, rectifierW_ = 0;
+    // The last evaluation.
+    double lastTemperatureC_ = kNaN;
+    Losses last_;
+    std::vector<WindingLoss> each_;
+};
 
 }  // namespace
 
@@ -90,80 +289,67 @@ const FerriteMaterial& MaterialOfDesign(std::int32_t materialIndex) {
 
 LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& material,
                            double ambientC) {
-    LossAnalysis a;
-    const bool anyOutput =
-        std::ranges::any_of(d.outputs.each, [](const stages::Output& o) { return o.inUse; });
-    if (!d.Finite()) {
-        a.judged = false;
-        a.reason = "the design's results are not all finite numbers";
-    } else if (!anyOutput) {
-        a.judged = false;
-        a.reason = "no output is in use";
-    }
+    Spectra spectra(d.outputs.duty.nominal);
+    LossModel model(d, material, PlaceWindings(d, spectra));
 
+    LossAnalysis a;
+    std::tie(a.unjudged, a.unjudgedOutput) = UnjudgedOf(d, model.Windings());
+    a.conduction = model.Conduction();
+    a.fluxDensityPeakT = model.FluxDensityPeakT();
     // The calculation's inductions assume the voltage over the whole half-period; the core sees
     // it for the working duty only, and in the worst case for the maximum duty at the highest
     // supply.
-    const double duty = d.outputs.duty.nominal;
-    a.conduction = 2 * duty;
-    a.fluxDensityPeakT = d.primary.inductionNom * a.conduction;
     a.fluxDensityPeakWorstT = d.primary.inductionMax * 2 * d.operatingPoint.dutyMax;
-    const double frequencyHz = d.inputs.frequency * units::kHertzPerKilohertz;
-    const double volumeM3 = d.core.ve * units::kCubicMetresPerCubicCentimetre;
-    const double conduction = std::clamp(a.conduction, 1e-3, 1.0);
-    a.loadPowerW = d.power.loadPower;
+    a.loadPowerW = model.LoadW();
     a.thermalResistanceKPerW = ThermalResistance(d.core.ve);
 
-    const std::vector<PlacedWinding> windings = PlaceWindings(d);
-    const auto coreLossAt = [&](double t) {
-        return RectangularWaveLossDensity(material, frequencyHz, a.fluxDensityPeakT, t, conduction);
-    };
-    const auto totalLossAt = [&](double t) {
-        double total = coreLossAt(t).wattsPerCubicMetre * volumeM3;
-        for (const PlacedWinding& w : windings) total += LossAt(w, t, frequencyHz).copperLossW;
-        return total;
-    };
-
-    std::optional<double> settled;
-    if (a.judged && a.fluxDensityPeakT > 0 && frequencyHz > 0)
-        settled = SettledTemperature(ambientC, a.thermalResistanceKPerW, totalLossAt);
-    a.thermalRunaway = a.judged && !settled;
-    // A core that runs away is shown with its losses at the temperature it gives up at.
-    const double t = settled ? *settled : limits::kRunawayTemperatureC;
-    a.coreTemperatureC = settled ? *settled : kNaN;
+    // The temperature the figures are worked out at: the settled one; the Curie temperature for a
+    // core that runs away (where it gives up); none for a design that cannot be judged.
+    double t = kNaN;
+    if (a.unjudged == Unjudged::No && std::isinf(model.At(ambientC).TotalW()))
+        a.unjudged = Unjudged::PrimaryOverloaded;
+    if (a.unjudged == Unjudged::No) {
+        const SettledCore settled =
+            SettledTemperature(ambientC, a.thermalResistanceKPerW, material.curieTemperatureC,
+                               [&model](double c) { return model.At(c).TotalW(); });
+        switch (settled.outcome) {
+            case SettledCore::Outcome::Settled:
+                t = settled.temperatureC;
+                break;
+            case SettledCore::Outcome::RunsAway:
+                a.thermalRunaway = true;
+                t = material.curieTemperatureC;
+                break;
+            case SettledCore::Outcome::NotANumber:
+                a.unjudged = Unjudged::LossesNotANumber;
+                break;
+        }
+    }
+    a.judged = a.unjudged == Unjudged::No;
+    a.reason = UnjudgedReason(a.unjudged, a.unjudgedOutput);
+    a.coreTemperatureC = a.judged && !a.thermalRunaway ? t : kNaN;
     a.temperatureRiseK = a.coreTemperatureC - ambientC;
 
-    if (a.judged && a.fluxDensityPeakT > 0 && frequencyHz > 0) {
-        const LossDensity core = coreLossAt(t);
-        a.coreLossDensityWPerM3 = core.wattsPerCubicMetre;
-        a.outsideData = core.outsideData;
+    std::vector<WindingLoss> windings;
+    if (a.judged) {
+        const Losses losses = model.At(t, windings);
+        a.coreLossDensityWPerM3 = losses.coreDensity.wattsPerCubicMetre;
+        a.coreLossW = losses.coreW;
+        a.copperLossW = losses.copperW;
+        a.totalLossW = losses.TotalW();
+        a.efficiency = a.loadPowerW / (a.loadPowerW + a.totalLossW);
+        const SaturationFluxDensity saturation = SaturationFluxDensityAt(material, t);
+        a.saturationFluxDensityT = saturation.tesla;
+        a.outsideData = losses.coreDensity.outsideData || saturation.outsideData;
     } else {
-        a.coreLossDensityWPerM3 = kNaN;
+        windings = model.Unheated();
+        a.coreLossDensityWPerM3 = a.coreLossW = a.copperLossW = a.totalLossW = a.efficiency =
+            a.saturationFluxDensityT = kNaN;
     }
-    a.coreLossW = a.coreLossDensityWPerM3 * volumeM3;
-
-    a.copperLossW = 0;
-    for (std::size_t i = 0, output = 0; i < windings.size(); ++i) {
-        const WindingLoss loss = LossAt(windings[i], t, frequencyHz);
-        a.copperLossW += loss.copperLossW;
-        if (i == 0) {
-            a.primary = loss;
-            continue;
-        }
-        while (!d.outputs.each[output].inUse) ++output;
-        a.outputs[output++] = loss;
-    }
-    a.totalLossW = a.coreLossW + a.copperLossW;
-    a.efficiency = a.loadPowerW / (a.loadPowerW + a.totalLossW);
-
-    const SaturationFluxDensity saturation = SaturationFluxDensityAt(material, t);
-    a.saturationFluxDensityT = saturation.tesla;
     a.saturationMarginT = a.saturationFluxDensityT - a.fluxDensityPeakWorstT;
-    a.outsideData = a.outsideData || saturation.outsideData;
-    if (!a.judged) {
-        a.thermalRunaway = false;
-        a.coreTemperatureC = a.temperatureRiseK = kNaN;
-    }
+    a.primary = windings[0];
+    for (std::size_t i = 0, w = 1; i < kOutputCount; ++i)
+        if (d.outputs.each[i].inUse) a.outputs[i] = windings[w++];
     return a;
 }
 

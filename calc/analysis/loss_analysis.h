@@ -1,13 +1,18 @@
 #pragma once
 // The losses and heating of a calculated design: core loss at the converter's real waveform and
-// the core temperature, the copper loss of every winding, the efficiency with both, and the
-// margin to saturation when hot.
+// the core temperature, the copper loss of every winding at each harmonic of its current, the
+// efficiency with both, and the margin to saturation when hot.
 //
 // It reads the calculation's numbers (DesignResult), never its texts, and changes nothing of the
-// design. The effects it combines each live in a file of their own in magnetics/:
-// core_loss_density.h and rectangular_wave_loss.h (the ferrite), saturation_flux_density.h,
-// winding_build.h and winding_resistance.h (layers, turn length, DC resistance, Dowell's AC
-// factor) and core_temperature.h (thermal resistance and the temperature the losses settle at).
+// design. Every winding's turns, current, voltage and power count by their magnitude, so a
+// negative output voltage is a winding like any other; the primary's current is the one that
+// carries the loads, the rectifiers' drop and the transformer's own losses at the core's
+// temperature (not the calculation's, which adds its own core-loss estimate). The effects it
+// combines each live in a file of their own in magnetics/: core_loss_density.h and
+// rectangular_wave_loss.h (the ferrite), saturation_flux_density.h, winding_build.h and
+// winding_resistance.h (layers, turn length, DC resistance, Dowell's factor),
+// harmonic_winding_loss.h (the harmonics of each winding's current) and core_temperature.h
+// (thermal resistance, the temperature the losses settle at, runaway at the Curie temperature).
 // loss_figures.h lists the figures with their units for every front end.
 
 #include <array>
@@ -28,14 +33,35 @@ struct WindingLoss {
     double currentRmsA = 0;
     double resistanceDcOhm = 0;  // at the core temperature
     int layers = 0;
-    double acFactor = 1;  // Dowell's F_R at the switching frequency, over the layers of a half
+    double porosity = 0;  // wire diameter over the pitch of the turns in a layer
+    // P / (I_rms^2 R_dc): the DC part of the current at R_dc, each harmonic at Dowell's factor
+    // for its own frequency, over the layers of a half.
+    double acFactor = 1;
     double copperLossW = 0;
 };
 
+// Why a design's losses cannot be judged.
+enum class Unjudged {
+    No,
+    ResultsNotFinite,
+    NoOutput,
+    NegativeOutputCurrent,  // an output in use draws a negative current: no load at all
+    NoFrequency,
+    NoDuty,
+    NoPrimaryVoltage,
+    NoCoreVolume,
+    NoFluxDensity,
+    NoRoom,             // a winding has no turn length or no pitch on the core
+    PrimaryOverloaded,  // no current carries the power through the primary's resistance, cold
+    LossesNotANumber,   // at some temperature up to the Curie temperature
+};
+
 struct LossAnalysis {
-    // False when the design cannot be judged (results that are not finite, no output in use):
-    // `reason` says why, and the numbers that could not be worked out are NaN.
+    // False when the design cannot be judged: `unjudged` and `reason` (in words) say why, and
+    // the numbers that could not be worked out are NaN.
     bool judged = true;
+    Unjudged unjudged = Unjudged::No;
+    int unjudgedOutput = 0;  // the output, 1 to 5, that draws a negative current
     std::string_view reason;
 
     double conduction = 0;              // the part of the period the primary has voltage, 2D
@@ -53,10 +79,15 @@ struct LossAnalysis {
     double copperLossW = 0;
     double totalLossW = 0;
     double loadPowerW = 0;
-    double efficiency = 0;        // load over load plus both losses, a fraction
-    bool thermalRunaway = false;  // no temperature below limits::kRunawayTemperatureC balances
-    bool outsideData = false;     // the ferrite's loss or saturation data were extrapolated
+    double efficiency = 0;  // load over load plus both losses, a fraction
+    // No temperature below the ferrite's Curie temperature balances the losses: the figures are
+    // those at the Curie temperature.
+    bool thermalRunaway = false;
+    bool outsideData = false;  // the ferrite's loss or saturation data were extrapolated
 };
+
+// Why a design cannot be judged, in words ("output 2 draws a negative current, ...").
+std::string_view UnjudgedReason(Unjudged why, int output);
 
 // The material the window's choice stands for: N87 or N27 (N87 for any other index).
 const FerriteMaterial& MaterialOfDesign(std::int32_t materialIndex);

@@ -81,12 +81,15 @@ inline constexpr Figure<A> kCoreLoss{"core_loss", [](const A& a) { return a.core
                                      3};
 
 // Each winding.
+inline constexpr Figure<W> kHalves{
+    "halves", [](const W& w) { return static_cast<double>(w.halves); }, None, 1, 0, kListed};
 inline constexpr Figure<W> kCurrentRms{"current_rms", [](const W& w) { return w.currentRmsA; },
                                        Ampere, 1, 3};
 inline constexpr Figure<W> kResistanceDc{
     "resistance_dc", [](const W& w) { return w.resistanceDcOhm; }, Milliohm, units::kMilliohm, 2};
 inline constexpr Figure<W> kLayers{
     "layers", [](const W& w) { return static_cast<double>(w.layers); }, None, 1, 0};
+inline constexpr Figure<W> kPorosity{"porosity", [](const W& w) { return w.porosity; }, None, 1, 2};
 inline constexpr Figure<W> kAcFactor{"ac_factor", [](const W& w) { return w.acFactor; }, None, 1,
                                      2};
 inline constexpr Figure<W> kWindingCopperLoss{"copper_loss",
@@ -104,8 +107,11 @@ inline constexpr Figure<A> kEfficiency{"efficiency", [](const A& a) { return a.e
 
 // The optimum; not a number where there is none.
 inline constexpr Figure<O> kOptimumInduction{
-    "optimum_flux", [](const O& o) { return o.inductionMaxT ? *o.inductionMaxT : kNotANumber; },
-    Tesla, 1, 3};
+    "optimum_induction_max",
+    [](const O& o) { return o.inductionMaxT ? *o.inductionMaxT : kNotANumber; }, Tesla, 1, 3};
+inline constexpr Figure<O> kOptimumFluxDensityPeak{
+    "optimum_flux_peak",
+    [](const O& o) { return o.inductionMaxT ? o.fluxDensityPeakT : kNotANumber; }, Tesla, 1, 3};
 inline constexpr Figure<O> kOptimumTotalLoss{
     "total_loss_at_optimum",
     [](const O& o) { return o.inductionMaxT ? o.totalLossW : kNotANumber; }, Watt, 1, 3};
@@ -130,12 +136,12 @@ inline constexpr Figure<LossAnalysis> kCoreFigures[] = {
     figures::kTemperatureRise, figures::kThermalResistance, figures::kCoreLossDensity,
     figures::kCoreLoss};
 inline constexpr Figure<WindingLoss> kWindingFigures[] = {
-    figures::kCurrentRms, figures::kResistanceDc, figures::kLayers, figures::kAcFactor,
-    figures::kWindingCopperLoss};
+    figures::kHalves,   figures::kCurrentRms, figures::kResistanceDc,     figures::kLayers,
+    figures::kPorosity, figures::kAcFactor,   figures::kWindingCopperLoss};
 inline constexpr Figure<LossAnalysis> kTotalFigures[] = {figures::kCopperLoss, figures::kTotalLoss,
                                                          figures::kLoadPower, figures::kEfficiency};
-inline constexpr Figure<LossOptimum> kOptimumFigures[] = {figures::kOptimumInduction,
-                                                          figures::kOptimumTotalLoss};
+inline constexpr Figure<LossOptimum> kOptimumFigures[] = {
+    figures::kOptimumInduction, figures::kOptimumFluxDensityPeak, figures::kOptimumTotalLoss};
 inline constexpr Figure<LossAnalysis> kFlagFigures[] = {figures::kThermalRunaway,
                                                         figures::kOutsideData};
 

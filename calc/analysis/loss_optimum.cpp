@@ -1,54 +1,61 @@
 #include "calc/analysis/loss_optimum.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "calc/analysis/loss_analysis.h"
+#include "calc/analysis/window_fill.h"
 
 namespace toroglav {
 
 namespace {
 
-LossSample SampleAt(stages::Inputs inputs, double inductionMaxT, const FerriteMaterial& material,
+// Without stabilisation nothing holds the outputs at the voltages asked: whole turns move them.
+bool OutputsAsAsked(const DesignResult& design) {
+    if (design.inputs.stabilization == Stabilization::On) return true;
+    for (int i = 0; i < kOutputCount; ++i) {
+        const stages::Output& output = design.outputs.each[i];
+        const double asked = std::abs(design.inputs.outVoltage[i]);
+        if (output.inUse && !(std::abs(std::abs(output.voltage) - asked) <=
+                              limits::kOptimumOutputVoltageTolerance * asked))
+            return false;
+    }
+    return true;
+}
+
+LossSample SampleAt(stages::Inputs inputs, int milliTesla, const FerriteMaterial& material,
                     double ambientC) {
-    inputs.inductionMax = inductionMaxT;
+    inputs.inductionMax = milliTesla / 1000.0;
     const DesignResult design(inputs);
     const LossAnalysis a = AnalyseLosses(design, material, ambientC);
-    return {.inductionMaxT = inductionMaxT,
+    return {.inductionMaxT = inputs.inductionMax,
+            .fluxDensityPeakT = a.fluxDensityPeakT,
             .coreLossW = a.coreLossW,
             .copperLossW = a.copperLossW,
             .totalLossW = a.totalLossW,
-            .fits = a.judged && !a.thermalRunaway && std::isfinite(a.totalLossW) &&
-                    design.power.windowFill <= inputs.windowFill};
+            .admissible = a.judged && !a.thermalRunaway && std::isfinite(a.totalLossW) &&
+                          FillWithin(design.power.windowFill, inputs.windowFill) &&
+                          a.coreTemperatureC <= material.temperatureC().max &&
+                          a.fluxDensityPeakWorstT <=
+                              limits::kOptimumLargestShareOfSaturation * a.saturationFluxDensityT &&
+                          OutputsAsAsked(design)};
 }
 
 }  // namespace
 
 LossOptimum FindLossOptimum(const stages::Inputs& design, const FerriteMaterial& material,
                             double ambientC) {
-    // The induction is typed to the thousandth of a tesla, so the search stays on that grid: the
-    // optimum it reports gives the same turns when typed in.
-    constexpr int kStep = limits::kOptimumCoarseStepMilliT;
-    const int first = static_cast<int>(limits::kOptimumFirstInductionT * 1000);
-    const int last = static_cast<int>(
-        std::floor(limits::kOptimumLastOfSaturation * material.saturationFluxDensity100CT * 1000));
-
     LossOptimum optimum;
-    auto consider = [&](const LossSample& s) {
-        if (s.fits && (!optimum.inductionMaxT || s.totalLossW < optimum.totalLossW)) {
+    optimum.samples.reserve(limits::kOptimumLastInductionMilliT -
+                            limits::kOptimumFirstInductionMilliT + 1);
+    for (int milli = limits::kOptimumFirstInductionMilliT;
+         milli <= limits::kOptimumLastInductionMilliT; ++milli) {
+        const LossSample& s =
+            optimum.samples.emplace_back(SampleAt(design, milli, material, ambientC));
+        if (s.admissible && (!optimum.inductionMaxT || s.totalLossW < optimum.totalLossW)) {
             optimum.inductionMaxT = s.inductionMaxT;
+            optimum.fluxDensityPeakT = s.fluxDensityPeakT;
             optimum.totalLossW = s.totalLossW;
         }
-    };
-    for (int milli = first; milli <= last; milli += kStep) {
-        optimum.samples.push_back(SampleAt(design, milli / 1000.0, material, ambientC));
-        consider(optimum.samples.back());
-    }
-    if (optimum.inductionMaxT) {
-        const int centre = static_cast<int>(std::lround(*optimum.inductionMaxT * 1000));
-        for (int milli = std::max(first, centre - kStep + 1);
-             milli <= std::min(last, centre + kStep - 1); ++milli)
-            if (milli != centre) consider(SampleAt(design, milli / 1000.0, material, ambientC));
     }
     return optimum;
 }

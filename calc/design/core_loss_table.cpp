@@ -96,8 +96,4 @@ OverheatRange OverheatFor(double density) {
     return {Kind::Unknown};
 }
 
-bool RiseWithin(const OverheatRange& band, double maxRiseK) {
-    return band.kind == OverheatRange::Kind::Band && band.highK <= maxRiseK;
-}
-
 }  // namespace toroglav

@@ -50,8 +50,4 @@ bool Overheats(double density);
 // The temperature-rise band for a specific loss (mW/cm3).
 OverheatRange OverheatFor(double density);
 
-// True when the band is known and its top is at or below `maxRiseK`: 35 to 40 K is within 40,
-// 40 to 45 K is not; above 55 K and a band without data never are.
-bool RiseWithin(const OverheatRange& band, double maxRiseK);
-
 }  // namespace toroglav

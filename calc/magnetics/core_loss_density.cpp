@@ -111,6 +111,13 @@ LossDensity SineLossDensity(const FerriteMaterial& material, double frequencyHz,
         point.lnDensity += w * (above.lnDensity - point.lnDensity);
         point.frequencyExponent += w * (above.frequencyExponent - point.frequencyExponent);
         point.fluxExponent += w * (above.fluxExponent - point.fluxExponent);
+    } else if (temperatureC > temperatures.back() && temperatures.size() > 1) {
+        // Past the hottest curve the loss goes on with the slope in ln Pv per K between the two
+        // hottest, never falling: a ferrite's loss rises again past its minimum.
+        const std::size_t below = temperatures.size() - 2;
+        const double slope = (point.lnDensity - SliceValue(surface, below, f, b).lnDensity) /
+                             (temperatures.back() - temperatures[below]);
+        point.lnDensity += std::max(slope, 0.0) * (temperatureC - temperatures.back());
     }
     point.lnDensity += point.frequencyExponent * f.beyond + point.fluxExponent * b.beyond;
 

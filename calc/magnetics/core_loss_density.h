@@ -5,9 +5,11 @@
 // Inside the data the surface is a bicubic B-spline in ln f and ln B per temperature of the data,
 // linear in temperature between them: continuous in f, B and T, with continuous exponents in f
 // and B. Beyond the data's frequencies and peak fluxes it goes on as a power law with the
-// exponents at the nearest edge; beyond its temperatures it takes the nearest temperature. Either
-// is flagged, as is a point inside those ranges where the makers give no curve (say 50 kHz at
-// 25 mT for N87), where the fitted surface continues the curves nearby.
+// exponents at the nearest edge. Below its temperatures it takes the coldest curve; above them
+// ln Pv goes on linearly in T with the slope between the two hottest curves, or flat where that
+// slope falls (and where the data hold one temperature only), with the exponents of the hottest.
+// Each is flagged, as is a point inside those ranges where the makers give no curve (say 50 kHz
+// at 25 mT for N87), where the fitted surface continues the curves nearby.
 
 #include "calc/magnetics/ferrite_material.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 // The ferrite library: eight power ferrites with the ranges of their makers' loss data, the loss
-// surface fitted to that data (core_loss_density.h evaluates it) and the saturation flux density
-// at 25 and 100 degrees C (saturation_flux_density.h). The data are compiled in from
-// ferrite_material_data.inc, which scripts/import-materials generates and checks against every
-// data point; nothing is read at run time.
+// surface fitted to that data (core_loss_density.h evaluates it), the saturation flux density
+// at 25 and 100 degrees C (saturation_flux_density.h) and the Curie temperature. The data are
+// compiled in from ferrite_material_data.inc, which scripts/import-materials generates and checks
+// against every data point; nothing is read at run time.
 
 #include <cstdint>
 #include <span>
@@ -43,6 +43,9 @@ struct FerriteMaterial {
     ValueRange fluxDensityPeakT;
     double saturationFluxDensity25CT = 0;  // the maker's saturation flux density at 25 degrees C
     double saturationFluxDensity100CT = 0;
+    // Where the ferrite stops being magnetic, the maker's lower bound: a core that reaches it runs
+    // away (core_temperature.h).
+    double curieTemperatureC = 0;
     LossSurface lossSurface;
 
     ValueRange temperatureC() const {

@@ -1,5 +1,6 @@
 #include "calc/magnetics/rectangular_wave_loss.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -13,7 +14,7 @@ double RectangularWaveLossFactor(double frequencyExponent, double conductionFrac
     // the global signgam is never read (both gammas are positive here).
     const double lnSquareWaveRatio = 0.5 * std::log(pi) + alpha * std::log(2 / pi) -
                                      std::lgamma((alpha + 1) / 2) + std::lgamma(alpha / 2 + 1);
-    return std::exp(lnSquareWaveRatio + (1 - alpha) * std::log(conductionFraction));
+    return std::exp(lnSquareWaveRatio + (1 - std::max(alpha, 1.0)) * std::log(conductionFraction));
 }
 
 LossDensity RectangularWaveLossDensity(const FerriteMaterial& material, double frequencyHz,
@@ -22,6 +23,8 @@ LossDensity RectangularWaveLossDensity(const FerriteMaterial& material, double f
     LossDensity density = SineLossDensity(material, frequencyHz, fluxDensityPeakT, temperatureC);
     density.wattsPerCubicMetre *=
         RectangularWaveLossFactor(density.frequencyExponent, conductionFraction);
+    density.outsideData =
+        density.outsideData || frequencyHz / conductionFraction > material.frequencyHz.max;
     return density;
 }
 

@@ -6,13 +6,14 @@ namespace toroglav {
 
 SaturationFluxDensity SaturationFluxDensityAt(const FerriteMaterial& material,
                                               double temperatureC) {
-    const double clamped =
-        std::clamp(temperatureC, kSaturationLowTemperatureC, kSaturationHighTemperatureC);
-    const double w = (clamped - kSaturationLowTemperatureC) /
+    const double fromC = std::max(temperatureC, kSaturationLowTemperatureC);
+    const double w = (fromC - kSaturationLowTemperatureC) /
                      (kSaturationHighTemperatureC - kSaturationLowTemperatureC);
-    return {material.saturationFluxDensity25CT +
-                w * (material.saturationFluxDensity100CT - material.saturationFluxDensity25CT),
-            clamped != temperatureC};
+    const double tesla =
+        material.saturationFluxDensity25CT +
+        w * (material.saturationFluxDensity100CT - material.saturationFluxDensity25CT);
+    return {std::max(tesla, 0.0), !(temperatureC >= kSaturationLowTemperatureC &&
+                                    temperatureC <= kSaturationHighTemperatureC)};
 }
 
 }  // namespace toroglav

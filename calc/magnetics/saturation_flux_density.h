@@ -1,7 +1,8 @@
 #pragma once
 // The saturation flux density of a ferrite at a core temperature: the maker's values at 25 and
-// 100 degrees C (ferrite_material.h), linear between them; outside them the nearer value,
-// flagged, since ferrites lose saturation flux ever faster towards their Curie point.
+// 100 degrees C (ferrite_material.h), linear between them. Above 100 degrees C it goes on falling
+// with the same slope, never below 0 (ferrites lose it ever faster towards their Curie point, so
+// this is the least it loses); below 25 degrees C it keeps the value at 25. Either is flagged.
 
 #include "calc/magnetics/ferrite_material.h"
 

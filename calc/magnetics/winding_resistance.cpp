@@ -24,9 +24,12 @@ double DcResistance(double resistivityOhmM, double turns, double meanTurnLengthM
     return resistivityOhmM * turns * meanTurnLengthMm * 1e-3 / area;
 }
 
+double DowellDelta(double wireMm, double pitchMm, double skinDepthM) {
+    return std::pow(kPi / 4, 0.75) * (wireMm * 1e-3 / skinDepthM) * std::sqrt(wireMm / pitchMm);
+}
+
 double DowellFactor(double wireMm, double pitchMm, int layers, double skinDepthM) {
-    const double d = wireMm * 1e-3;
-    const double delta = std::pow(kPi / 4, 0.75) * (d / skinDepthM) * std::sqrt(wireMm / pitchMm);
+    const double delta = DowellDelta(wireMm, pitchMm, skinDepthM);
     const double m = layers;
     const double layerTerm = 2 * (m * m - 1) / 3;
     // Thin wire: the series of Dowell's function, whose two ratios would cancel to nothing.

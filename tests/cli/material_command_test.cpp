@@ -28,6 +28,17 @@ TEST(MaterialCommand, LossDensityPrintsThreeLines) {
     EXPECT_TRUE(r.out.ends_with("\nsaturation_T=0.390000\noutside_data=0\n")) << r.out;
 }
 
+// A loss density far beyond any real core's comes with an exponent, not in hundreds of digits.
+TEST(MaterialCommand, HugeFiguresComeWithAnExponent) {
+    const CliResult r = RunCli(
+        {"--loss-density", "n87", "--frequency", "1e100", "--flux", "100", "--temperature", "100"});
+    ASSERT_EQ(r.exitCode, kExitOk) << r.err;
+    const std::string line = r.out.substr(0, r.out.find('\n'));
+    EXPECT_TRUE(line.starts_with("loss_density_kW_m3=")) << line;
+    EXPECT_NE(line.find("e+"), std::string::npos) << line;
+    EXPECT_LE(line.size(), 32u) << line;
+}
+
 struct BadInput {
     const char* name;
     const char* material;
@@ -55,7 +66,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {"--frequency", "100", "--flux", "100"},
                  "known: N87, N27, N49, 3C90, 3C94, 3F4, 77, 78"},
         BadInput{
-            "NotANumber", "n87", {"--frequency", "1\n00"}, "needs a finite number, not '1?00'"},
+            "NotANumber", "n87", {"--frequency", "1\n00"}, "needs a finite number, not '1\\n00'"},
+        BadInput{"MaterialEscaped",
+                 "n\xC2\x9B"
+                 "87",
+                 {"--frequency", "100", "--flux", "100"},
+                 "no material 'n\\xC2\\x9B87'"},
         BadInput{"FrequencyNegative", "n87", {"--frequency", "-100", "--flux", "100"}, "above 0"},
         BadInput{
             "FluxZero", "n87", {"--frequency", "100", "--flux", "0"}, "the flux must be above 0"},
@@ -65,6 +81,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "n87",
                  {"--frequency", "100", "--flux", "100", "--conduction", "0"},
                  "at most 1"},
+        BadInput{"ConductionBelowTheFloor",
+                 "n87",
+                 {"--frequency", "100", "--flux", "100", "--conduction", "1e-300"},
+                 "at least 0.001"},
         BadInput{"ConductionAboveOne",
                  "n87",
                  {"--frequency", "100", "--flux", "100", "--conduction", "1.01"},

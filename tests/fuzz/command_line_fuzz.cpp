@@ -106,7 +106,8 @@ void CheckMaterialCommand(const std::vector<std::string_view>& args) {
     const double loss = PrintedNumber(printed, "loss_density_kW_m3=");
     const double saturation = PrintedNumber(printed, "\nsaturation_T=");
     fuzz::Require(std::isfinite(loss) && loss >= 0, "a loss density that is a number");
-    fuzz::Require(saturation >= 0.3 && saturation <= 0.6, "a saturation flux of a ferrite");
+    // Above 100 C it falls on towards 0.
+    fuzz::Require(saturation >= 0 && saturation <= 0.6, "a saturation flux of a ferrite");
     fuzz::Require(
         printed.ends_with("\noutside_data=0\n") || printed.ends_with("\noutside_data=1\n"),
         "the flag is 0 or 1");

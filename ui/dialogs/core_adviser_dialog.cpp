@@ -12,6 +12,7 @@
 
 #include "calc/analysis/advice_columns.h"
 #include "calc/record/option_values.h"
+#include "ui/dialogs/loss_window.h"
 #include "ui/main_window/core_views.h"
 #include "ui/services/qstring_cp1251.h"
 #include "ui/widgets/dialog_units.h"
@@ -40,10 +41,10 @@ constexpr ColumnCaption kColumnCaptions[] = {
     {"primary turns", u"Витки\nпервичной"},
     {"window fill", u"Заполнение\nокна"},
     {"core loss, W", u"Потери в\nсердечнике, Вт"},
-    {"overheating, degrees", u"Перегрев"},
-    {"efficiency, %", u"КПД, %"},
-    {"core temperature, C", u"Температура\nсердечника, °C"},
+    {"copper loss, W", u"Потери в\nобмотках, Вт"},
     {"total loss, W", u"Суммарные\nпотери, Вт"},
+    {"core temperature, C", u"Температура\nсердечника, °C"},
+    {"efficiency, %", u"КПД, %"},
 };
 
 QString CaptionOf(std::string_view heading) {
@@ -55,19 +56,20 @@ QString CaptionOf(std::string_view heading) {
 // The core type column shows the type as its radio names it, the others their text.
 constexpr std::string_view kCoreTypeHeading = "core type";
 
-QString FailedCriterion(AdviceCriterion criterion) {
-    switch (criterion) {
+QString FailedCriterion(const Advice& advice) {
+    switch (advice.MostFailed()) {
         case AdviceCriterion::FiniteResults:
             return u"результаты не получаются числами"_s;
         case AdviceCriterion::NoWarning:
             return u"расчет дает предупреждение"_s;
         case AdviceCriterion::WindowFill:
             return u"обмотки не помещаются в окно"_s;
-        case AdviceCriterion::Overheat:
-            return u"перегрев больше %1 градусов"_s.arg(limits::kDefaultMaxRiseK);
-        case AdviceCriterion::CoreTemperature:
-            return u"сердечник горячее %1 °C или тепловой разгон"_s.arg(
-                limits::kMaxCoreTemperatureC);
+        case AdviceCriterion::LossesJudged:
+            return u"потери не оценить: %1"_s.arg(
+                UnjudgedText(advice.unjudged, advice.unjudgedOutput));
+        case AdviceCriterion::TemperatureRise:
+            return u"перегрев сердечника больше %1 °C, тепловой разгон или нагрев выше данных "
+                   u"материала"_s.arg(limits::kDefaultMaxRiseK);
     }
     return {};
 }
@@ -162,10 +164,10 @@ void CoreAdviserDialog::ShowAdvice() {
                        list_->verticalScrollBar()->sizeHint().width();
     list_->setMinimumWidth(std::max(list_->minimumWidth(), needed));
     pick_->setEnabled(!advice_.cores.empty());
-    summary_->setText(advice_.cores.empty()
-                          ? u"Ни один магнитопровод не подходит: чаще всего %1."_s.arg(
-                                FailedCriterion(advice_.MostFailed()))
-                          : u"Подходят: %1, лучшие вверху"_s.arg(advice_.cores.size()));
+    summary_->setText(
+        advice_.cores.empty()
+            ? u"Ни один магнитопровод не подходит: чаще всего %1."_s.arg(FailedCriterion(advice_))
+            : u"Подходят: %1, лучшие вверху"_s.arg(advice_.cores.size()));
 }
 
 void CoreAdviserDialog::accept() {

@@ -151,9 +151,9 @@ void LossPlot::Show(const LossOptimum& optimum, double presentInductionT,
     QList<QPointF> shade;
     const std::vector<LossSample>& samples = optimum.samples;
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (samples[i].fits || (i > 0 && !samples[i - 1].fits)) continue;
+        if (samples[i].admissible || (i > 0 && !samples[i - 1].admissible)) continue;
         std::size_t last = i;
-        while (last + 1 < samples.size() && !samples[last + 1].fits) ++last;
+        while (last + 1 < samples.size() && !samples[last + 1].admissible) ++last;
         const double from =
             i == 0 ? 0 : (samples[i - 1].inductionMaxT + samples[i].inductionMaxT) / 2;
         const double to = last + 1 == samples.size()

@@ -10,9 +10,10 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <span>
 
-#include "calc/text/number_text.h"
+#include "calc/design/result_texts.h"
 #include "calc/text/result_format.h"
 #include "ui/dialogs/loss_plot.h"
 #include "ui/services/qstring_cp1251.h"
@@ -32,6 +33,7 @@ constexpr QStringView kRunawayText = u"тепловой разгон";
 // Lines kept for the warnings, so that the window keeps its size whatever they say.
 constexpr int kWarningLines = 8;
 constexpr int kAmbientCharacters = 6;
+const QColor kWarningColour(180, 0, 0);
 
 // The caption of each figure the window shows, by the figure's key.
 struct Caption {
@@ -52,14 +54,15 @@ constexpr Caption kCaptions[] = {
     {"total_loss", u"Суммарные потери"},
     {"load_power", u"Мощность нагрузки"},
     {"efficiency", u"КПД трансформатора"},
-    {"optimum_flux", u"Индукция с наименьшими потерями"},
+    {"optimum_induction_max", u"Индукция с наименьшими потерями"},
+    {"optimum_flux_peak", u"Пиковая индукция при ней"},
     {"total_loss_at_optimum", u"Суммарные потери при ней"},
 };
 // The windings' table heads its columns on two lines.
 constexpr Caption kWindingCaptions[] = {
-    {"current_rms", u"Ток\nдейств."}, {"resistance_dc", u"Сопротивление\nпост."},
-    {"layers", u"Число\nслоев"},      {"ac_factor", u"Коэффициент\nFr"},
-    {"copper_loss", u"Потери"},
+    {"current_rms", u"Ток\nдейств."},  {"resistance_dc", u"Сопротивление\nпост."},
+    {"layers", u"Число\nслоев"},       {"porosity", u"Заполнение\nслоя"},
+    {"ac_factor", u"Коэффициент\nFr"}, {"copper_loss", u"Потери"},
 };
 
 constexpr const Caption* Find(std::span<const Caption> captions, std::string_view key) {
@@ -125,6 +128,18 @@ QString Number(double value, FixedDecimals decimals) {
     return QString::fromStdString(FormatFixed(value, decimals));
 }
 
+// The analysis as the window shows it while there is none: every figure a dash, no winding.
+LossAnalysis NoFigures() {
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    LossAnalysis a;
+    a.judged = false;
+    a.conduction = a.fluxDensityPeakT = a.fluxDensityPeakWorstT = a.saturationFluxDensityT =
+        a.saturationMarginT = a.coreTemperatureC = a.temperatureRiseK = a.thermalResistanceKPerW =
+            a.coreLossDensityWPerM3 = a.coreLossW = a.copperLossW = a.totalLossW = a.loadPowerW =
+                a.efficiency = kNaN;
+    return a;
+}
+
 // A row or note shown only for some designs keeps its room, so the window never changes size.
 void KeepRoomWhenHidden(QWidget& widget) {
     QSizePolicy policy = widget.sizePolicy();
@@ -143,12 +158,43 @@ QLabel* Field(QWidget* parent, QStringView name, QStringView widest = kWidestNum
 
 }  // namespace
 
+QString UnjudgedText(Unjudged why, int output) {
+    switch (why) {
+        case Unjudged::No:
+            break;
+        case Unjudged::ResultsNotFinite:
+            return u"расчет дает не числа"_s;
+        case Unjudged::NoOutput:
+            return u"нет ни одного выхода"_s;
+        case Unjudged::NegativeOutputCurrent:
+            return u"ток выхода %1 отрицателен, такой нагрузки нет"_s.arg(output);
+        case Unjudged::NoFrequency:
+            return u"частота не больше 0"_s;
+        case Unjudged::NoDuty:
+            return u"рабочая скважность не больше 0"_s;
+        case Unjudged::NoPrimaryVoltage:
+            return u"напряжение на первичной обмотке не больше 0"_s;
+        case Unjudged::NoCoreVolume:
+            return u"объем сердечника не больше 0"_s;
+        case Unjudged::NoFluxDensity:
+            return u"индукция не больше 0"_s;
+        case Unjudged::NoRoom:
+            return u"обмотке нет места на сердечнике"_s;
+        case Unjudged::PrimaryOverloaded:
+            return u"первичная обмотка с ее сопротивлением не пропускает мощность нагрузки"_s;
+        case Unjudged::LossesNotANumber:
+            return u"потери при нагреве до точки Кюри не получаются числом"_s;
+    }
+    return {};
+}
+
 LossWindow::LossWindow(QWidget* owner)
     : QDialog(owner),
       material_(new QComboBox(this)),
       ambient_(new QLineEdit(u"40"_s, this)),
       plot_(new LossPlot(this)),
       halvesNote_(new QLabel(this)),
+      models_(new QLabel(this)),
       warnings_(new QLabel(this)),
       apply_(new QPushButton(u"Применить оптимум"_s, this)) {
     setWindowTitle(kShowLossesCaption.toString());
@@ -172,13 +218,16 @@ LossWindow::LossWindow(QWidget* owner)
         u"половины, слои и потери — для всей обмотки."_s);
     halvesNote_->setWordWrap(true);
     KeepRoomWhenHidden(*halvesNote_);
+    models_->setWordWrap(true);
+    models_->setObjectName(u"models"_s);
+    models_->setTextFormat(Qt::PlainText);
     warnings_->setWordWrap(true);
     warnings_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     warnings_->setMinimumHeight(kWarningLines * warnings_->fontMetrics().lineSpacing());
     warnings_->setTextFormat(Qt::PlainText);
     warnings_->setObjectName(u"warnings"_s);
     QPalette warningColour = warnings_->palette();
-    warningColour.setColor(QPalette::WindowText, QColor(180, 0, 0));
+    warningColour.setColor(QPalette::WindowText, kWarningColour);
     warnings_->setPalette(warningColour);
 
     plot_->setMinimumSize(units.x(330), units.y(260));
@@ -200,12 +249,17 @@ LossWindow::LossWindow(QWidget* owner)
     top->addStretch();
     auto* results = new QVBoxLayout;
     results->addLayout(BuildResults());
+    results->addWidget(models_);
     results->addStretch();
     auto* plotNote = new QLabel(
-        u"Серым: индукция, при которой обмотки не помещаются в окно или "
-        u"наступает тепловой разгон."_s,
+        u"Серым: индукция, которой пользоваться нельзя: обмотки не помещаются в окно, "
+        u"сердечник разгоняется или нагревается выше данных материала, наихудшая пиковая "
+        u"индукция выше 0,8 индукции насыщения, выход без стабилизации отходит от заданного "
+        u"более чем на 5 %."_s,
         this);
     plotNote->setWordWrap(true);
+    // Its lines at the plot's narrowest, kept: the nested layouts do not ask a wrapped label.
+    plotNote->setMinimumHeight(plotNote->heightForWidth(plot_->minimumWidth()));
     auto* plot = new QVBoxLayout;
     plot->addWidget(plot_, 1);
     plot->addWidget(plotNote);
@@ -266,31 +320,31 @@ QGridLayout* LossWindow::BuildWindings() {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(1);
     grid->addWidget(new QLabel(u"Обмотка"_s, this), 0, 0, Qt::AlignBottom);
-    for (std::size_t column = 0; column < std::size(kWindingFigures); ++column) {
-        const Figure<WindingLoss>& figure = kWindingFigures[column];
+    int columns = 0;
+    for (std::size_t f = 0; f < std::size(kWindingFigures); ++f) {
+        const Figure<WindingLoss>& figure = kWindingFigures[f];
+        if (!(figure.shown & kInWindow)) continue;  // its number stays null
+        const int column = ++columns;
         const QString unit = UnitOf(figure.unit);
         const QString caption =
             CaptionOf(kWindingCaptions, figure.key) + (unit.isEmpty() ? QString() : u", "_s + unit);
-        grid->addWidget(new QLabel(caption, this), 0, static_cast<int>(column) + 1,
-                        Qt::AlignRight | Qt::AlignBottom);
+        grid->addWidget(new QLabel(caption, this), 0, column, Qt::AlignRight | Qt::AlignBottom);
+        for (std::size_t i = 0; i < windings_.size(); ++i) {
+            QLabel*& number = windings_[i].numbers[f];
+            number = Field(this, u"%1[%2]"_s.arg(ObjectName(figure.key),
+                                                 i == 0 ? u"P"_s : QString::number(i)));
+            KeepRoomWhenHidden(*number);
+            grid->addWidget(number, static_cast<int>(i) + 1, column);
+        }
     }
     for (std::size_t i = 0; i < windings_.size(); ++i) {
-        WindingRow& winding = windings_[i];
-        const int row = static_cast<int>(i) + 1;
-        winding.name = new QLabel(this);
-        KeepRoomWhenHidden(*winding.name);
-        grid->addWidget(winding.name, row, 0);
-        for (std::size_t column = 0; column < winding.numbers.size(); ++column) {
-            winding.numbers[column] =
-                Field(this, u"%1[%2]"_s.arg(ObjectName(kWindingFigures[column].key),
-                                            i == 0 ? u"P"_s : QString::number(i)));
-            KeepRoomWhenHidden(*winding.numbers[column]);
-            grid->addWidget(winding.numbers[column], row, static_cast<int>(column) + 1);
-        }
+        windings_[i].name = new QLabel(this);
+        KeepRoomWhenHidden(*windings_[i].name);
+        grid->addWidget(windings_[i].name, static_cast<int>(i) + 1, 0);
     }
     grid->setColumnMinimumWidth(0, std::max(fontMetrics().horizontalAdvance(WindingName(0, 2)),
                                             fontMetrics().horizontalAdvance(WindingName(5, 2))));
-    grid->setColumnStretch(static_cast<int>(std::size(kWindingFigures)) + 1, 1);
+    grid->setColumnStretch(columns + 1, 1);
     return grid;
 }
 
@@ -309,17 +363,44 @@ const FerriteMaterial& LossWindow::Material() const {
     return FerriteMaterials()[static_cast<std::size_t>(std::max(0, material_->currentIndex()))];
 }
 
+std::optional<double> LossWindow::Ambient() const {
+    // The whole text a number, with a decimal comma or point.
+    bool number = false;
+    const double ambientC = ambient_->text().trimmed().replace(u',', u'.').toDouble(&number);
+    if (!number || !(ambientC >= limits::kLowestAmbientC && ambientC <= limits::kHighestAmbientC))
+        return std::nullopt;
+    return ambientC;
+}
+
 void LossWindow::Recompute() {
     if (!design_) return;
-    const double ambientC = ParseNumberText(Cp1251FromQString(ambient_->text()));
-    analysis_ = AnalyseLosses(*design_, Material(), ambientC);
-    optimum_ = FindLossOptimum(design_->inputs, Material(), ambientC);
+    const std::optional<double> ambientC = Ambient();
+    // A temperature the analysis does not take shows in red, with no figures at all.
+    QPalette colour = ambient_->palette();
+    colour.setColor(QPalette::Text, ambientC ? palette().color(QPalette::Text) : kWarningColour);
+    ambient_->setPalette(colour);
+    ambientTaken_ = ambientC.has_value();
+    if (ambientC) {
+        analysis_ = AnalyseLosses(*design_, Material(), *ambientC);
+        optimum_ = FindLossOptimum(design_->inputs, Material(), *ambientC);
+    } else {
+        analysis_ = NoFigures();
+        optimum_ = LossOptimum{};
+    }
     ShowAnalysis();
     plot_->Show(optimum_, design_->inputs.inductionMax, analysis_.totalLossW);
 }
 
 void LossWindow::ShowAnalysis() {
     presentInduction_->setText(Number(design_->inputs.inductionMax, 3));
+    const CoreLoss& original = design_->coreLoss;
+    models_->setText(
+        u"В главном окне потери в сердечнике %1 Вт и перегрев %2 °C — по таблице потерь "
+        u"материала при максимальной индукции. Здесь — по кривым производителя при пиковой "
+        u"индукции и установившейся температуре, с потерями в обмотках."_s.arg(
+            original.hasData ? Number(original.loss, 2)
+                             : QStringFromCp1251(kNoLossDataText).trimmed(),
+            QStringFromCp1251(OverheatText(original.overheat)).trimmed()));
     for (const auto& [figure, field] : results_)
         field->setText(Number(figure->Shown(analysis_), figure->decimals));
     if (analysis_.thermalRunaway)
@@ -333,23 +414,27 @@ void LossWindow::ShowAnalysis() {
             Number(kOptimumFigures[i].Shown(optimum_), kOptimumFigures[i].decimals));
     apply_->setEnabled(optimum_.inductionMaxT.has_value());
 
-    ShowWinding(windings_[0], analysis_.primary, WindingName(0, analysis_.primary.halves));
+    ShowWinding(windings_[0], ambientTaken_ ? std::optional(analysis_.primary) : std::nullopt,
+                WindingName(0, analysis_.primary.halves));
     for (std::size_t k = 0; k < kOutputCount; ++k) {
         const auto& output = analysis_.outputs[k];
         ShowWinding(windings_[k + 1], output, WindingName(k + 1, output ? output->halves : 1));
     }
 
     QStringList warnings;
-    if (!analysis_.judged)
-        warnings << u"Расчет не дает чисел или нет ни одного выхода: потери не оценить."_s;
+    if (!ambientTaken_)
+        warnings << u"Температура окружающей среды должна быть числом от −55 до 150 °C."_s;
+    else if (!analysis_.judged)
+        warnings << u"Потери не оценить: %1."_s.arg(
+            UnjudgedText(analysis_.unjudged, analysis_.unjudgedOutput));
     if (analysis_.thermalRunaway)
         warnings << u"Тепловой разгон: потери растут с нагревом быстрее, чем сердечник отдает "
                     u"тепло, и равновесной температуры нет. Снизьте индукцию или частоту."_s;
     if (analysis_.outsideData)
         warnings << u"Рабочая точка вне данных производителя материала: потери или индукция "
                     u"насыщения экстраполированы и приблизительны."_s;
-    if (!optimum_.inductionMaxT)
-        warnings << u"Ни при какой индукции обмотки не помещаются в окно без разгона."_s;
+    if (!optimum_.inductionMaxT && ambientTaken_)
+        warnings << u"Ни одна максимальная индукция от 0,020 до 0,300 Т не допустима."_s;
     warnings_->setText(warnings.join(u'\n'));
     halvesNote_->setVisible(
         analysis_.primary.halves > 1 ||
@@ -360,13 +445,14 @@ void LossWindow::ShowWinding(WindingRow& row, const std::optional<WindingLoss>& 
                              const QString& name) {
     const bool shown = winding.has_value();
     row.name->setVisible(shown);
-    for (QLabel* number : row.numbers) number->setVisible(shown);
+    for (QLabel* number : row.numbers)
+        if (number) number->setVisible(shown);
     if (!shown) return;
     row.name->setText(name);
-    for (std::size_t column = 0; column < row.numbers.size(); ++column) {
-        const Figure<WindingLoss>& figure = kWindingFigures[column];
-        row.numbers[column]->setText(Number(figure.Shown(*winding), figure.decimals));
-    }
+    for (std::size_t f = 0; f < row.numbers.size(); ++f)
+        if (row.numbers[f])
+            row.numbers[f]->setText(
+                Number(kWindingFigures[f].Shown(*winding), kWindingFigures[f].decimals));
 }
 
 }  // namespace toroglav::ui

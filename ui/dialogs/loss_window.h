@@ -34,6 +34,9 @@ class LossPlot;
 // The caption of the main window's button that opens the window, and its title.
 inline constexpr QStringView kShowLossesCaption = u"Потери и нагрев";
 
+// Why the losses cannot be judged (loss_analysis.h), in the windows' words.
+QString UnjudgedText(Unjudged why, int output);
+
 class LossWindow : public QDialog {
     Q_OBJECT
 
@@ -63,6 +66,8 @@ private:
 
     QGridLayout* BuildResults();
     QGridLayout* BuildWindings();
+    // The ambient temperature typed, when it is one the analysis takes.
+    std::optional<double> Ambient() const;
     void Recompute();
     void ShowAnalysis();
     void ShowWinding(WindingRow& row, const std::optional<WindingLoss>& winding,
@@ -73,11 +78,13 @@ private:
     std::int32_t designMaterial_ = -1;  // the design's choice the material list last followed
     LossAnalysis analysis_;
     LossOptimum optimum_;
+    bool ambientTaken_ = true;
 
     QComboBox* material_;
     QLineEdit* ambient_;
     LossPlot* plot_;
     QLabel* halvesNote_;
+    QLabel* models_;  // the main window's core loss and overheating, and what each model is
     QLabel* warnings_;
     QPushButton* apply_;
     std::vector<ResultRow> results_;  // in the order of the figures

@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -86,9 +87,11 @@ private slots:
                 if (figure.shown != kEverywhere) continue;
                 const QString key = QString::fromLatin1(figure.key);
                 const QString unit = QString::fromLatin1(UnitSuffix(figure.unit));
-                const QString listed = key + (unit.isEmpty() ? u""_s : u"_"_s + unit) + tag.toString();
+                const QString listed =
+                    key + (unit.isEmpty() ? u""_s : u"_"_s + unit) + tag.toString();
                 QVERIFY2(calc.contains(listed), qPrintable(listed));
-                QCOMPARE(Field(*losses, key + tag.toString()), Comma(calc[listed], figure.decimals));
+                QCOMPARE(Field(*losses, key + tag.toString()),
+                         Comma(calc[listed], figure.decimals));
             }
         };
         compare(kCoreFigures, {});
@@ -96,6 +99,39 @@ private slots:
         compare(kOptimumFigures, {});
         compare(kWindingFigures, u"[P]");
         compare(kWindingFigures, u"[1]");
+    }
+
+    // The main window's core loss and overheating come from another model; the window says so
+    // beside its own figures, quoting them.
+    void explainsTheMainWindowsFigures() {
+        OpenWindow window;
+        const LossWindow* losses = OpenLosses(window);
+        QVERIFY(losses);
+        const QString models = Field(*losses, u"models"_s);
+        QVERIFY2(models.contains(window.Text(ids::kCoreLoss) + u" Вт"_s), qPrintable(models));
+        QVERIFY2(models.contains(window.Text(ids::kOverheat)), qPrintable(models));
+    }
+
+    // An ambient temperature the analysis does not take (-240 C, 300 C, a word) shows in red, says
+    // why and gives no figures, rather than a runaway.
+    void refusesAnAmbientOutsideTheRange() {
+        OpenWindow window;
+        LossWindow* losses = OpenLosses(window);
+        QVERIFY(losses);
+        auto* ambient = losses->findChild<QLineEdit*>();
+        for (const QString& typed : {u"300"_s, u"-240"_s, u"тепло"_s}) {
+            ambient->setText(typed);
+            emit ambient->textEdited(typed);
+            QVERIFY2(Field(*losses, u"warnings"_s).contains(u"от −55 до 150 °C"_s),
+                     qPrintable(typed));
+            QCOMPARE(Field(*losses, u"core_temperature"_s), u"—"_s);
+            QCOMPARE(Field(*losses, u"optimum_induction_max"_s), u"—"_s);
+            QVERIFY(ambient->palette().color(QPalette::Text) !=
+                    losses->palette().color(QPalette::Text));
+        }
+        ambient->setText(u"25"_s);
+        emit ambient->textEdited(u"25"_s);
+        QVERIFY(Field(*losses, u"core_temperature"_s) != u"—"_s);
     }
 
     // The optimum goes into the main window's induction, which calculates; the loss window
@@ -147,9 +183,9 @@ private slots:
         QTest::newRow("runaway") << QList<int>{}
                                  << Typed{{ids::kFrequency, u"100"_s},
                                           {ids::kInductionMax, u"0,3"_s},
-                                          {ids::kDimD, u"10"_s},
-                                          {ids::kDimd, u"6"_s},
-                                          {ids::kDimh, u"4"_s}}
+                                          {ids::kDimD, u"12"_s},
+                                          {ids::kDimd, u"7"_s},
+                                          {ids::kDimh, u"5"_s}}
                                  << true;
     }
     void everyNumberWholeOnTheSmallScreen() {
