@@ -62,10 +62,6 @@ inline constexpr double kCopperResistivity20C = 1.724e-8;
 inline constexpr double kCopperTemperatureCoefficient = 0.00393;
 inline constexpr double kCopperReferenceC = 20;
 
-// Outer over bare diameter of enamelled round winding wire: grade 1 enamel adds about 8 % at the
-// 0.2 to 1 mm that transformers of this size are wound with (IEC 60317).
-inline constexpr double kEnamelledOverBareDiameter = 1.08;
-
 // ---- The winding as it is built (calc/winding/) -------------------------------------------
 
 // Creepage distance for basic insulation at a working voltage of 250 V rms (230 V mains),

@@ -37,7 +37,7 @@ std::string FailedCriterionText(const Advice& advice) {
         case AdviceCriterion::NoWarning:
             return "a warning of the calculation";
         case AdviceCriterion::WindowFill:
-            return "a window fill above the one entered";
+            return "a window fill above the one entered, or windings whose layers do not fit";
         case AdviceCriterion::LossesJudged:
             return Joined({"losses that cannot be judged: ",
                            UnjudgedReason(advice.unjudged, advice.unjudgedOutput)});

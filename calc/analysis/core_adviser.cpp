@@ -99,7 +99,8 @@ Advice AdviseCores(const DesignRecord& design, std::span<const CatalogueCore> ca
         const bool passes[kAdviceCriteria] = {
             finite,
             result.warnings.empty(),
-            FillWithin(result.power.windowFill, result.inputs.windowFill),
+            FillWithin(result.power.windowFill, result.inputs.windowFill) &&
+                (!finite || analysis.windingsFit),
             !finite || analysis.judged,
             !finite || !analysis.judged || SettlesWithin(analysis, maxRiseK, material),
         };

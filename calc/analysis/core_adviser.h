@@ -1,7 +1,8 @@
 #pragma once
 // Which catalogue cores carry a design: the design is calculated once for every core of a family,
 // with the core picked as the window picks it and every other input as typed, and the cores
-// whose results are finite, raise no warning and fit the window, and whose core, by the loss
+// whose results are finite, raise no warning and fit the window (the fill entered, and the layers
+// as the winding plan lays them with its defaults), and whose core, by the loss
 // analysis (loss_analysis.h, with the material of the design's choice at kDefaultAmbientC),
 // settles with a temperature rise at most the one allowed and within its ferrite's data, are
 // kept, smallest or least lossy first. The design itself is not changed.
@@ -31,9 +32,10 @@ AdviceFamily AdviceFamilyOf(std::int32_t coreType);
 std::span<const CatalogueCore> AdviceCandidates(AdviceFamily family);
 
 // What a core must pass, in the order they are checked. The losses are judged only for finite
-// results: the loss analysis of any other says nothing. The temperature rise passes when the core
-// settles (no runaway), rises at most the limit asked and stays within the temperatures of its
-// ferrite's data.
+// results: the loss analysis of any other says nothing. WindowFill passes when the fill is at
+// most the one entered and, for finite results, the winding plan fits. The temperature rise
+// passes when the core settles (no runaway), rises at most the limit asked and stays within the
+// temperatures of its ferrite's data.
 enum class AdviceCriterion { FiniteResults, NoWarning, WindowFill, LossesJudged, TemperatureRise };
 inline constexpr int kAdviceCriteria = 5;
 

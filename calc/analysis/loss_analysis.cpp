@@ -7,14 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "calc/constants.h"
 #include "calc/limits.h"
 #include "calc/magnetics/core_temperature.h"
 #include "calc/magnetics/harmonic_winding_loss.h"
 #include "calc/magnetics/rectangular_wave_loss.h"
 #include "calc/magnetics/saturation_flux_density.h"
-#include "calc/magnetics/winding_build.h"
 #include "calc/magnetics/winding_resistance.h"
 #include "calc/units.h"
+#include "calc/winding/winding_plan.h"
 
 namespace toroglav {
 
@@ -52,7 +53,7 @@ std::string_view UnjudgedReason(Unjudged why, int output) {
         case Unjudged::NoFluxDensity:
             return "the flux density is not above 0";
         case Unjudged::NoRoom:
-            return "a winding has no room on the core: no turn length or no pitch";
+            return "a winding has no room on the core: the plan lays it in no layer or in too many";
         case Unjudged::PrimaryOverloaded:
             return "no current carries the loads' power through the primary's resistance";
         case Unjudged::LossesNotANumber:
@@ -63,21 +64,19 @@ std::string_view UnjudgedReason(Unjudged why, int output) {
 
 namespace {
 
-// A winding as the calculation leaves it, by magnitude: what it is wound with and what it carries.
+// What a winding carries, by magnitude.
 struct WindingWire {
     int halves = 1;
-    double turns = 0;  // of each half
-    double strands = 0;
-    double wireMm = 0;
     double currentRmsA = 0;  // of each half; the primary's follows from the power balance
     const CurrentSpectrum* spectrum = nullptr;
 };
 
-// Where a winding lies, once: the build does not change with temperature.
+// Where a winding lies, from the plan (winding_plan.h), once: it does not change with temperature.
 struct PlacedWinding {
     WindingWire wire;
-    WindingBuild build;
-    int layersOfAHalf = 0;
+    int layers = 0;
+    double wireMm = 0;   // the standard wire wound
+    double pitchMm = 0;  // of the conductors in its first (fullest) layer
     // R_dc over the copper's resistivity, 1/m.
     double resistancePerResistivity = 0;
 };
@@ -102,40 +101,41 @@ private:
     std::optional<CurrentSpectrum> pulse_, bipolar_, centreTapped_;
 };
 
-std::vector<PlacedWinding> PlaceWindings(const DesignResult& d, Spectra& spectra) {
+std::vector<PlacedWinding> PlaceWindings(const DesignResult& d, const winding::Plan& plan,
+                                         Spectra& spectra) {
     const stages::Inputs& in = d.inputs;
     std::vector<WindingWire> wires;
     const bool pushPull = in.converter == Converter::PushPull;
-    wires.push_back({.halves = pushPull ? 2 : 1,
-                     .turns = std::abs(d.primary.turns),
-                     .strands = d.power.primaryStrands,
-                     .wireMm = in.wirePrimary,
-                     .spectrum = pushPull ? spectra.Pulse() : spectra.Bipolar()});
+    wires.push_back(
+        {.halves = pushPull ? 2 : 1, .spectrum = pushPull ? spectra.Pulse() : spectra.Bipolar()});
     for (int i = 0; i < kOutputCount; ++i) {
         const stages::Output& output = d.outputs.each[i];
         if (!output.inUse) continue;
         wires.push_back({.halves = output.rectifier == Rectifier::Bridge ? 1 : 2,
-                         .turns = std::abs(output.turns),
-                         .strands = output.strands,
-                         .wireMm = in.wireOut[i],
                          .currentRmsA = std::abs(output.rmsCurrent),
                          .spectrum = output.rectifier == Rectifier::Unipolar
                                          ? spectra.CentreTapped()
                                          : spectra.Bipolar()});
     }
-    const WindingSpace space = WindingSpaceOf(in.coreType, in.dimD, in.dimd, in.dimh, in.dimho,
-                                              in.dimL, d.core.ae, d.core.so);
+    // The windings as the plan lays them with its defaults: the primary next to the leg, then the
+    // outputs in use, one plan winding each, in the same order.
     std::vector<PlacedWinding> placed;
-    double buildUnder = 0;
-    for (const WindingWire& wire : wires) {
-        const WindingBuild build =
-            BuildWinding(space, wire.halves * wire.turns * wire.strands, wire.wireMm, buildUnder);
-        buildUnder += build.thicknessMm;
-        // The halves of a centre-tapped winding lie one over the other and conduct in turn, so
-        // the field that crowds the current builds up over the layers of one half only.
-        placed.push_back(
-            {wire, build, (build.layers + wire.halves - 1) / wire.halves,
-             DcResistance(1, wire.turns, build.meanTurnLengthMm, wire.strands, wire.wireMm)});
+    for (std::size_t k = 0; k < wires.size(); ++k) {
+        PlacedWinding& p = placed.emplace_back(PlacedWinding{.wire = wires[k], .pitchMm = kNaN});
+        if (!plan.planned) continue;  // no room to judge: UnjudgedOf
+        const winding::Winding& w = plan.windings[k];
+        // A centre-tapped winding is bifilar: each half has its turns in every layer. The part
+        // of the halves' currents that carries the transformer's flux (their difference, with
+        // every odd harmonic) flows the same way in the conductors of both halves, so its field
+        // builds up over all the winding's layers, and every conductor of a layer lies in it:
+        // Dowell's m is the whole layer count, the pitch that of all conductors of a layer. The
+        // halves' common part (DC, and a push-pull half's even harmonics) flows opposite ways in
+        // neighbouring conductors and makes little field; counting its harmonics at that factor
+        // errs high by their small share.
+        p.layers = static_cast<int>(w.layers.size());
+        p.wireMm = w.wireMm;
+        p.pitchMm = winding::Winding::PitchMm(w.layers.front());
+        p.resistancePerResistivity = w.resistanceDcOhm / constants::kCopperResistivity20C;
     }
     return placed;
 }
@@ -155,7 +155,7 @@ std::pair<Unjudged, int> UnjudgedOf(const DesignResult& d,
     if (!(d.core.ve > 0)) return {Unjudged::NoCoreVolume, 0};
     if (!(d.primary.inductionNom > 0)) return {Unjudged::NoFluxDensity, 0};
     for (const PlacedWinding& w : windings)
-        if (!(w.build.layers > 0 && w.build.pitchMm > 0 && w.resistancePerResistivity > 0))
+        if (!(w.layers > 0 && w.pitchMm > 0 && w.resistancePerResistivity > 0))
             return {Unjudged::NoRoom, 0};
     return {Unjudged::No, 0};
 }
@@ -197,11 +197,10 @@ public:
         WindingLoss loss{.halves = p.wire.halves,
                          .currentRmsA = currentRmsA,
                          .resistanceDcOhm = rho * p.resistancePerResistivity,
-                         .layers = p.build.layers,
-                         .porosity = p.wire.wireMm / p.build.pitchMm};
+                         .layers = p.layers,
+                         .porosity = p.wireMm / p.pitchMm};
         loss.acFactor = p.wire.spectrum->AcFactor(
-            DowellDelta(p.wire.wireMm, p.build.pitchMm, SkinDepth(rho, frequencyHz_)),
-            p.layersOfAHalf);
+            DowellDelta(p.wireMm, p.pitchMm, SkinDepth(rho, frequencyHz_)), p.layers);
         loss.copperLossW =
             p.wire.halves * currentRmsA * currentRmsA * loss.resistanceDcOhm * loss.acFactor;
         return loss;
@@ -262,8 +261,8 @@ public:
             each.push_back({.halves = p.wire.halves,
                             .currentRmsA = &p == &windings_[0] ? kNaN : p.wire.currentRmsA,
                             .resistanceDcOhm = kNaN,
-                            .layers = p.build.layers,
-                            .porosity = p.wire.wireMm / p.build.pitchMm,
+                            .layers = p.layers,
+                            .porosity = p.wireMm / p.pitchMm,
                             .acFactor = kNaN,
                             .copperLossW = kNaN});
         return each;
@@ -290,9 +289,11 @@ const FerriteMaterial& MaterialOfDesign(std::int32_t materialIndex) {
 LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& material,
                            double ambientC) {
     Spectra spectra(d.outputs.duty.nominal);
-    LossModel model(d, material, PlaceWindings(d, spectra));
+    const winding::Plan plan = winding::PlanWinding(d);
+    LossModel model(d, material, PlaceWindings(d, plan, spectra));
 
     LossAnalysis a;
+    a.windingsFit = plan.fits;
     std::tie(a.unjudged, a.unjudgedOutput) = UnjudgedOf(d, model.Windings());
     a.conduction = model.Conduction();
     a.fluxDensityPeakT = model.FluxDensityPeakT();

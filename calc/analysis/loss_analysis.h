@@ -9,10 +9,12 @@
 // carries the loads, the rectifiers' drop and the transformer's own losses at the core's
 // temperature (not the calculation's, which adds its own core-loss estimate). The effects it
 // combines each live in a file of their own in magnetics/: core_loss_density.h and
-// rectangular_wave_loss.h (the ferrite), saturation_flux_density.h, winding_build.h and
-// winding_resistance.h (layers, turn length, DC resistance, Dowell's factor),
+// rectangular_wave_loss.h (the ferrite), saturation_flux_density.h, winding_resistance.h (DC
+// resistance at temperature, Dowell's factor),
 // harmonic_winding_loss.h (the harmonics of each winding's current) and core_temperature.h
 // (thermal resistance, the temperature the losses settle at, runaway at the Curie temperature).
+// The windings lie as the winding plan lays them with its defaults (winding/winding_plan.h, as
+// --winding prints it without options): its standard wire, layers, pitch and turn lengths.
 // loss_figures.h lists the figures with their units for every front end.
 
 #include <array>
@@ -26,16 +28,16 @@
 namespace toroglav {
 
 // One winding: the primary, or a secondary in use. A centre-tapped winding (push-pull primary,
-// unipolar or bipolar rectifier) has two halves that conduct in turn; its current and resistance
-// are those of each half, its layers and loss those of the whole winding.
+// unipolar or bipolar rectifier) has two halves that conduct in turn, wound bifilar; its current
+// and resistance are those of each half, its layers and loss those of the whole winding.
 struct WindingLoss {
     int halves = 1;
     double currentRmsA = 0;
     double resistanceDcOhm = 0;  // at the core temperature
-    int layers = 0;
-    double porosity = 0;  // wire diameter over the pitch of the turns in a layer
+    int layers = 0;              // of the whole winding, both halves side by side
+    double porosity = 0;  // wire diameter over the pitch of the conductors in its first layer
     // P / (I_rms^2 R_dc): the DC part of the current at R_dc, each harmonic at Dowell's factor
-    // for its own frequency, over the layers of a half.
+    // for its own frequency, over all the winding's layers.
     double acFactor = 1;
     double copperLossW = 0;
 };
@@ -51,7 +53,7 @@ enum class Unjudged {
     NoPrimaryVoltage,
     NoCoreVolume,
     NoFluxDensity,
-    NoRoom,             // a winding has no turn length or no pitch on the core
+    NoRoom,             // the plan lays a winding in no layer, or in more than any core has
     PrimaryOverloaded,  // no current carries the power through the primary's resistance, cold
     LossesNotANumber,   // at some temperature up to the Curie temperature
 };
@@ -84,6 +86,7 @@ struct LossAnalysis {
     // those at the Curie temperature.
     bool thermalRunaway = false;
     bool outsideData = false;  // the ferrite's loss or saturation data were extrapolated
+    bool windingsFit = false;  // the plan's layers and tape fit the winding space
 };
 
 // Why a design cannot be judged, in words ("output 2 draws a negative current, ...").

@@ -125,6 +125,8 @@ inline constexpr Figure<A> kThermalRunaway{"thermal_runaway",
                                            kListed};
 inline constexpr Figure<A> kOutsideData{
     "outside_data", [](const A& a) { return a.outsideData ? 1.0 : 0.0; }, None, 1, 0, kListed};
+inline constexpr Figure<A> kWindingsFit{
+    "windings_fit", [](const A& a) { return a.windingsFit ? 1.0 : 0.0; }, None, 1, 0, kListed};
 
 }  // namespace figures
 
@@ -142,7 +144,7 @@ inline constexpr Figure<LossAnalysis> kTotalFigures[] = {figures::kCopperLoss, f
                                                          figures::kLoadPower, figures::kEfficiency};
 inline constexpr Figure<LossOptimum> kOptimumFigures[] = {
     figures::kOptimumInduction, figures::kOptimumFluxDensityPeak, figures::kOptimumTotalLoss};
-inline constexpr Figure<LossAnalysis> kFlagFigures[] = {figures::kThermalRunaway,
-                                                        figures::kOutsideData};
+inline constexpr Figure<LossAnalysis> kFlagFigures[] = {
+    figures::kThermalRunaway, figures::kOutsideData, figures::kWindingsFit};
 
 }  // namespace toroglav

@@ -33,7 +33,7 @@ LossSample SampleAt(stages::Inputs inputs, int milliTesla, const FerriteMaterial
             .copperLossW = a.copperLossW,
             .totalLossW = a.totalLossW,
             .admissible = a.judged && !a.thermalRunaway && std::isfinite(a.totalLossW) &&
-                          FillWithin(design.power.windowFill, inputs.windowFill) &&
+                          FillWithin(design.power.windowFill, inputs.windowFill) && a.windingsFit &&
                           a.coreTemperatureC <= material.temperatureC().max &&
                           a.fluxDensityPeakWorstT <=
                               limits::kOptimumLargestShareOfSaturation * a.saturationFluxDensityT &&

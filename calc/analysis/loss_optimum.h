@@ -18,11 +18,12 @@ struct LossSample {
     double coreLossW = 0;
     double copperLossW = 0;
     double totalLossW = 0;
-    // The design may use it: its windings fit the window as the main window judges it, its core
-    // settles (no runaway) at most at the top temperature of the ferrite's data, with the
-    // worst-case peak flux density at most limits::kOptimumLargestShareOfSaturation of the
-    // saturation flux density there, and, without stabilisation, every output's nominal voltage
-    // within limits::kOptimumOutputVoltageTolerance of the voltage asked.
+    // The design may use it: its windings fit the window as the main window judges it and as the
+    // winding plan lays them (winding_plan.h, with its defaults), its core settles (no runaway)
+    // at most at the top temperature of the ferrite's data, with the worst-case peak flux density
+    // at most limits::kOptimumLargestShareOfSaturation of the saturation flux density there, and,
+    // without stabilisation, every output's nominal voltage within
+    // limits::kOptimumOutputVoltageTolerance of the voltage asked.
     bool admissible = false;
 };
 

@@ -19,7 +19,8 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kSameWireMm = 5e-4;
 constexpr double kLengthSlack = 1e-9;
 
-// What a winding is made of, as the calculation leaves it.
+// What a winding is made of, as the calculation leaves it: a negative output's turns by their
+// magnitude.
 struct Wound {
     int output;
     Part part;
@@ -41,7 +42,7 @@ std::string_view WindingsInOrder(const DesignResult& d, const PlanOptions& optio
     const Wound primary{0,
                         Part::Whole,
                         in.converter == Converter::PushPull ? 2 : 1,
-                        d.primary.turns,
+                        std::abs(d.primary.turns),
                         d.power.primaryStrands,
                         in.wirePrimary,
                         false};
@@ -50,7 +51,8 @@ std::string_view WindingsInOrder(const DesignResult& d, const PlanOptions& optio
         const stages::Output& output = d.outputs.each[i];
         if (!output.inUse) continue;
         outputs.push_back({i + 1, Part::Whole, output.rectifier == Rectifier::Bridge ? 1 : 2,
-                           output.turns, output.strands, in.wireOut[i], options.tripleInsulated});
+                           std::abs(output.turns), output.strands, in.wireOut[i],
+                           options.tripleInsulated});
     }
     // A turn count an int holds; more layers than that are refused while laying.
     constexpr double kMostTurns = 1e8;

@@ -84,7 +84,8 @@ TEST(CalculatorCli, LossesOfTheDefaultDesign) {
     EXPECT_NE(Member(r.out, "copper_loss_W[1]"), "<missing>");
     EXPECT_EQ(Member(r.out, "copper_loss_W[2]"), "<missing>");
     EXPECT_EQ(Member(r.out, "thermal_runaway"), "0");
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 20 + 7 * 2);  // P and 1
+    EXPECT_EQ(Member(r.out, "windings_fit"), "1");
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 21 + 7 * 2);  // P and 1
 }
 
 struct UsageCase {
@@ -216,18 +217,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 // The windings of golden 10 against the harmonic sum worked independently (each harmonic at
-// Dowell's formula, at the core temperature the program reports): the bridge primary's pulses
-// of both signs, 3 layers, 3,5461; the centre-tapped output, 1 layer a half, 2,1000; the
-// bridge-rectified output 1,2085.
+// Dowell's formula, at the core temperature the program reports, with the plan's layers and
+// porosity): the bridge primary's pulses of both signs, 4 layers, 4,3434; the centre-tapped
+// output, bifilar in 3 layers, 8,9854; the bridge-rectified output, 1 layer, 1,2156.
 TEST(CalculatorCli, LossesSumEachWindingsHarmonics) {
     const CliResult r = RunCli({Golden("golden_10"), "--losses"});
     ASSERT_EQ(r.exitCode, kExitOk) << r.err;
-    EXPECT_EQ(Member(r.out, "core_temperature_C"), "62.0335");
-    EXPECT_NEAR(std::stod(Member(r.out, "ac_factor[P]")), 3.54608, 1e-4);
-    EXPECT_NEAR(std::stod(Member(r.out, "ac_factor[1]")), 2.09999, 1e-4);
-    EXPECT_NEAR(std::stod(Member(r.out, "ac_factor[2]")), 1.20853, 1e-4);
+    EXPECT_EQ(Member(r.out, "core_temperature_C"), "95.413");
+    EXPECT_NEAR(std::stod(Member(r.out, "ac_factor[P]")), 4.34337, 1e-4);
+    EXPECT_NEAR(std::stod(Member(r.out, "ac_factor[1]")), 8.98536, 1e-4);
+    EXPECT_NEAR(std::stod(Member(r.out, "ac_factor[2]")), 1.21560, 1e-4);
     EXPECT_EQ(Member(r.out, "halves[1]"), "2");
-    EXPECT_EQ(Member(r.out, "porosity[1]"), "0.870968");
+    EXPECT_EQ(Member(r.out, "layers[1]"), "3");
+    EXPECT_EQ(Member(r.out, "porosity[1]"), "0.75318");
 }
 
 // The optimum is an induction the designer may type in: at most 0,300 T, and there golden 1
@@ -284,7 +286,7 @@ TEST(CalculatorCli, AdviseListsTheCoresThatCarryTheDesign) {
                           "core temperature, C\tefficiency, %\n"))
         << r.out;
     const std::string first = r.out.substr(r.out.find('\n') + 1);
-    EXPECT_TRUE(first.starts_with("T 29.5/19/14.9\t0\t5,96\t85 (84,89)\t")) << first;
+    EXPECT_TRUE(first.starts_with("T 34/19/11\t0\t6,77\t82 (81,82)\t")) << first;
     EXPECT_EQ(std::count(first.begin(), first.begin() + first.find('\n'), '\t'), 9);
 
     const CliResult none = RunCli({"--advise", "ring", "--max-rise", "0"});

@@ -14,7 +14,7 @@ namespace toroglav {
 namespace {
 
 // The default design at 0,28 T: a ring of 40 x 25 x 11 fills 0,093 of its window and its core
-// settles 27,0 K above the air; one of 100 x 60 x 53,3 gets 4 turns where 4,45 were wanted, and
+// settles 27,3 K above the air; one of 100 x 60 x 53,3 gets 4 turns where 4,45 were wanted, and
 // the higher induction heats it by 28,7 K (the loss analysis with N87 in 40 C air).
 DesignRecord HotterDesign() {
     DesignRecord design;
@@ -49,8 +49,8 @@ TEST(CoreAdviser, KeepsTheCoresThatCarryTheDesignSmallestFirst) {
     EXPECT_EQ(design, HotterDesign());  // advising changes nothing of the design
 }
 
-// 20 A from 17 V at 10 A/mm2: the copper heats the small ring's core (listed twice) by 72,5 K,
-// the big one's by 29,4 K, the hot one's by 30,2 K and the one with too small a window by 47,0 K.
+// 20 A from 17 V at 10 A/mm2: the copper heats the small ring's core (listed twice) by 73,9 K,
+// the big one's by 29,4 K, the hot one's by 30,2 K and the one with too small a window by 55,8 K.
 TEST(CoreAdviser, ACoreThatRisesAboveTheLimitIsLeftOut) {
     DesignRecord design = HotterDesign();
     design.m_strOutCurrent[0] = "20";

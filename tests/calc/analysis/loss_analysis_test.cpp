@@ -5,52 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "calc/analysis/loss_optimum.h"
+#include "calc/constants.h"
 #include "calc/magnetics/core_temperature.h"
 #include "calc/magnetics/harmonic_winding_loss.h"
-#include "calc/magnetics/winding_build.h"
 #include "calc/magnetics/winding_resistance.h"
+#include "calc/winding/winding_plan.h"
 
 namespace toroglav {
 namespace {
-
-struct TurnCase {
-    const char* name;
-    WindingSpace space;
-    double conductors, wireMm, buildUnderMm;
-    int layers;
-    double meanTurnMm;  // worked by hand, see each row
-};
-
-class MeanTurnTest : public testing::TestWithParam<TurnCase> {};
-
-TEST_P(MeanTurnTest, MatchesTheHandWorkedTurn) {
-    const TurnCase& c = GetParam();
-    const WindingBuild build = BuildWinding(c.space, c.conductors, c.wireMm, c.buildUnderMm);
-    EXPECT_EQ(build.layers, c.layers);
-    EXPECT_NEAR(build.meanTurnLengthMm, c.meanTurnMm, 1e-9);
-}
-
-// Wire 0.5 mm is 0.54 mm enamelled, 1 mm is 1.08 mm.
-INSTANTIATE_TEST_SUITE_P(
-    CoreTypes, MeanTurnTest,
-    testing::Values(
-        // Ring 40 x 25 x 11: section 7.5 x 11, layer pi 25 = 78.5 mm holds 145; one layer, its
-        // middle 0.27 mm out: 2 (7.5 + 11) + 2 pi 0.27 = 38.696.
-        TurnCase{"Ring", WindingSpaceOf(CoreType::Ring, 40, 25, 11, 0, 0, 0, 0), 10, 0.5, 0, 1,
-                 38.696460032938},
-        // E leg 10 x 12, window 2 x 5 mm high holds 18 a layer: 30 wires make 2 layers, 1.08 mm
-        // over 1 mm of windings: 2 (10 + 12) + 2 pi 1.54 = 53.676.
-        TurnCase{"E", WindingSpaceOf(CoreType::E, 10, 0, 0, 5, 12, 0, 0), 30, 0.5, 1, 2,
-                 53.676105373057},
-        // ETD leg 12.8 mm round: pi (12.8 + 2 0.54) = 43.605.
-        TurnCase{"Etd", WindingSpaceOf(CoreType::Etd, 12.8, 0, 0, 14.2, 0, 0, 0), 20, 1, 0, 1,
-                 43.605306031826},
-        // Given Ae 125 mm2: a round leg of 12.616 mm, pi (12.616 + 1.08) = 43.026.
-        TurnCase{"Other", WindingSpaceOf(CoreType::Other, 0, 0, 0, 0, 0, 125, 200), 5, 1, 0, 1,
-                 43.026193041937}),
-    [](const auto& info) { return info.param.name; });
 
 // Three layers of 0.63 mm wire at 0.7 mm pitch at 100 kHz, copper at 20 C: skin depth 0.20897
 // mm, Delta 2.3861, F_R 14.941 (the formula worked separately in double precision). One layer
@@ -146,6 +111,28 @@ TEST(LossAnalysis, SettledTemperatureAndPowerBalance) {
                 170 + output.drop * output.current + a.totalLossW, 1e-9);
 }
 
+// The windings lie as --winding lays them: each one's layers, porosity and resistance (at the
+// core's temperature) are the plan's.
+TEST(LossAnalysis, WindingsAreThePlans) {
+    const DesignResult design{DesignRecord()};
+    const LossAnalysis a = AnalyseLosses(design, MaterialOfDesign(0));
+    const winding::Plan plan = winding::PlanWinding(design);
+    ASSERT_TRUE(a.judged);
+    EXPECT_EQ(a.windingsFit, plan.fits);
+    std::vector<const WindingLoss*> windings{&a.primary};
+    for (const auto& output : a.outputs)
+        if (output) windings.push_back(&*output);
+    ASSERT_EQ(windings.size(), plan.windings.size());
+    const double warm = 1 + constants::kCopperTemperatureCoefficient * (a.coreTemperatureC - 20);
+    for (std::size_t k = 0; k < windings.size(); ++k) {
+        const winding::Winding& w = plan.windings[k];
+        EXPECT_EQ(windings[k]->layers, static_cast<int>(w.layers.size()));
+        EXPECT_NEAR(windings[k]->resistanceDcOhm / (w.resistanceDcOhm * warm), 1, 1e-12);
+        EXPECT_DOUBLE_EQ(windings[k]->porosity,
+                         w.wireMm / winding::Winding::PitchMm(w.layers.front()));
+    }
+}
+
 // A -12 V output is a winding like any other; an output drawing -2 A is no load at all.
 TEST(LossAnalysis, NegativeOutputs) {
     DesignRecord record;
@@ -184,6 +171,7 @@ TEST(LossAnalysis, OptimumIsAdmissible) {
     const DesignResult design(inputs);
     const LossAnalysis a = AnalyseLosses(design, material);
     EXPECT_LE(design.power.windowFill, inputs.windowFill);
+    EXPECT_TRUE(a.windingsFit);
     EXPECT_LE(a.coreTemperatureC, 100);
     EXPECT_LE(a.fluxDensityPeakWorstT, 0.8 * a.saturationFluxDensityT);
     EXPECT_EQ(a.totalLossW, optimum.totalLossW);

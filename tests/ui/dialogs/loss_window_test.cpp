@@ -183,9 +183,9 @@ private slots:
         QTest::newRow("runaway") << QList<int>{}
                                  << Typed{{ids::kFrequency, u"100"_s},
                                           {ids::kInductionMax, u"0,3"_s},
-                                          {ids::kDimD, u"12"_s},
-                                          {ids::kDimd, u"7"_s},
-                                          {ids::kDimh, u"5"_s}}
+                                          {ids::kDimD, u"14"_s},
+                                          {ids::kDimd, u"8"_s},
+                                          {ids::kDimh, u"6"_s}}
                                  << true;
     }
     void everyNumberWholeOnTheSmallScreen() {
