@@ -953,14 +953,14 @@ temperature, °C</translation>
     <message>
         <source>Ток
 действ.</source>
-        <translation>Current
-RMS</translation>
+        <translation>RMS
+current</translation>
     </message>
     <message>
         <source>Сопротивление
 пост.</source>
-        <translation>Resistance
-DC</translation>
+        <translation>DC
+resistance</translation>
     </message>
     <message>
         <source>Число
@@ -1236,7 +1236,7 @@ length, mm</translation>
     </message>
     <message>
         <source>Ширина места для намотки</source>
-        <translation>Winding breadth</translation>
+        <translation>Winding space breadth</translation>
     </message>
     <message>
         <source>мм</source>
@@ -1244,7 +1244,7 @@ length, mm</translation>
     </message>
     <message>
         <source>Глубина места для намотки</source>
-        <translation>Winding depth</translation>
+        <translation>Winding space depth</translation>
     </message>
     <message>
         <source>Поле у каждой щеки</source>
