@@ -690,6 +690,135 @@ Reduce the flux density and/or the frequency!</translation>
     </message>
 </context>
 <context>
+    <name>toroglav::ui::CoreAdviserDialog</name>
+    <message>
+        <source>Магнитопровод</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>Тип</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Объем,
+см3</source>
+        <translation>Volume,
+cm³</translation>
+    </message>
+    <message>
+        <source>Витки
+первичной</source>
+        <translation>Primary
+turns</translation>
+    </message>
+    <message>
+        <source>Заполнение
+окна</source>
+        <translation>Window
+fill</translation>
+    </message>
+    <message>
+        <source>Потери в
+сердечнике, Вт</source>
+        <translation>Core
+loss, W</translation>
+    </message>
+    <message>
+        <source>Потери в
+обмотках, Вт</source>
+        <translation>Copper
+loss, W</translation>
+    </message>
+    <message>
+        <source>Суммарные
+потери, Вт</source>
+        <translation>Total
+loss, W</translation>
+    </message>
+    <message>
+        <source>Температура
+сердечника, °C</source>
+        <translation>Core
+temperature, °C</translation>
+    </message>
+    <message>
+        <source>КПД, %</source>
+        <translation>Efficiency, %</translation>
+    </message>
+    <message>
+        <source>Выбрать</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>Подбор магнитопровода</source>
+        <translation>Core suggestions</translation>
+    </message>
+    <message>
+        <source>Кольца</source>
+        <translation>Toroids</translation>
+    </message>
+    <message>
+        <source>Е, EI (Ш)</source>
+        <translation>E, EI</translation>
+    </message>
+    <message>
+        <source>Другой тип (PQ, RM, EFD, EC, P ...)</source>
+        <translation>Other type (PQ, RM, EFD, EC, P ...)</translation>
+    </message>
+    <message>
+        <source>Все</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>&amp;Семейство:</source>
+        <translation>&amp;Family:</translation>
+    </message>
+    <message>
+        <source>меньший объем</source>
+        <translation>smallest volume</translation>
+    </message>
+    <message>
+        <source>меньшие суммарные потери</source>
+        <translation>least total loss</translation>
+    </message>
+    <message>
+        <source>С&amp;начала:</source>
+        <translation>&amp;Best first:</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ни один магнитопровод не подходит: чаще всего %1.</source>
+        <translation>No core will do; most often: %1.</translation>
+    </message>
+    <message>
+        <source>Подходят: %1, лучшие вверху</source>
+        <translation>Cores that will do: %1, the best at the top</translation>
+    </message>
+    <message>
+        <source>результаты не получаются числами</source>
+        <translation>the results are not numbers</translation>
+    </message>
+    <message>
+        <source>расчет дает предупреждение</source>
+        <translation>the design gives a warning</translation>
+    </message>
+    <message>
+        <source>обмотки не помещаются в окно</source>
+        <translation>the windings do not fit the window</translation>
+    </message>
+    <message>
+        <source>потери не оценить: %1</source>
+        <translation>the losses cannot be estimated: %1</translation>
+    </message>
+    <message>
+        <source>перегрев сердечника больше %1 °C, тепловой разгон или нагрев выше данных материала</source>
+        <translation>a core temperature rise above %1 K, thermal runaway or heating beyond the material data</translation>
+    </message>
+</context>
+<context>
     <name>toroglav::ui::CorePickerDialog</name>
     <message>
         <source>Выбрать</source>
@@ -714,6 +843,472 @@ Reduce the flux density and/or the frequency!</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>toroglav::ui::LossPlot</name>
+    <message>
+        <source>Индукция, максимальная, Т</source>
+        <translation>Max. flux density, T</translation>
+    </message>
+    <message>
+        <source>Потери, Вт</source>
+        <translation>Loss, W</translation>
+    </message>
+    <message>
+        <source>Не подходит</source>
+        <translation>Not usable</translation>
+    </message>
+    <message>
+        <source>Сердечник</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>Обмотки</source>
+        <translation>Copper</translation>
+    </message>
+    <message>
+        <source>Сумма</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Расчет</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Оптимум</source>
+        <translation>Optimum</translation>
+    </message>
+</context>
+<context>
+    <name>toroglav::ui::LossWindow</name>
+    <message>
+        <source>тепловой разгон</source>
+        <translation>thermal runaway</translation>
+    </message>
+    <message>
+        <source>Пиковая индукция, номинальная</source>
+        <translation>Peak flux density, nominal</translation>
+    </message>
+    <message>
+        <source>Пиковая индукция, наихудшая</source>
+        <translation>Peak flux density, worst case</translation>
+    </message>
+    <message>
+        <source>Индукция насыщения, нагретый</source>
+        <translation>Saturation flux density, hot</translation>
+    </message>
+    <message>
+        <source>Запас до насыщения, наихудший</source>
+        <translation>Saturation margin, worst case</translation>
+    </message>
+    <message>
+        <source>Температура сердечника</source>
+        <translation>Core temperature</translation>
+    </message>
+    <message>
+        <source>Перегрев сердечника</source>
+        <translation>Core temperature rise</translation>
+    </message>
+    <message>
+        <source>Тепловое сопротивление</source>
+        <translation>Thermal resistance</translation>
+    </message>
+    <message>
+        <source>Удельные потери в сердечнике</source>
+        <translation>Core loss density</translation>
+    </message>
+    <message>
+        <source>Потери в сердечнике</source>
+        <translation>Core loss</translation>
+    </message>
+    <message>
+        <source>Потери в обмотках</source>
+        <translation>Copper loss</translation>
+    </message>
+    <message>
+        <source>Суммарные потери</source>
+        <translation>Total loss</translation>
+    </message>
+    <message>
+        <source>Мощность нагрузки</source>
+        <translation>Load power</translation>
+    </message>
+    <message>
+        <source>КПД трансформатора</source>
+        <translation>Transformer efficiency</translation>
+    </message>
+    <message>
+        <source>Индукция с наименьшими потерями</source>
+        <translation>Max. flux density for least loss</translation>
+    </message>
+    <message>
+        <source>Пиковая индукция при ней</source>
+        <translation>Peak flux density at the optimum</translation>
+    </message>
+    <message>
+        <source>Суммарные потери при ней</source>
+        <translation>Total loss at the optimum</translation>
+    </message>
+    <message>
+        <source>Ток
+действ.</source>
+        <translation>RMS
+current</translation>
+    </message>
+    <message>
+        <source>Сопротивление
+пост.</source>
+        <translation>DC
+resistance</translation>
+    </message>
+    <message>
+        <source>Число
+слоев</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Заполнение
+слоя</source>
+        <translation>Layer
+fill</translation>
+    </message>
+    <message>
+        <source>Коэффициент
+Fr</source>
+        <translation>AC factor
+Fr</translation>
+    </message>
+    <message>
+        <source>Потери</source>
+        <translation>Loss</translation>
+    </message>
+    <message>
+        <source>Т</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>кВт/м3</source>
+        <translation>kW/m³</translation>
+    </message>
+    <message>
+        <source>Вт</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>К</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>К/Вт</source>
+        <translation>K/W</translation>
+    </message>
+    <message>
+        <source>А</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>мОм</source>
+        <translation>mΩ</translation>
+    </message>
+    <message>
+        <source>Первичная</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Выход %1</source>
+        <translation>Output %1</translation>
+    </message>
+    <message>
+        <source> (2 половины)</source>
+        <translation> (2 halves)</translation>
+    </message>
+    <message>
+        <source>расчет дает не числа</source>
+        <translation>the design gives values that are not numbers</translation>
+    </message>
+    <message>
+        <source>нет ни одного выхода</source>
+        <translation>there is no output</translation>
+    </message>
+    <message>
+        <source>ток выхода %1 отрицателен, такой нагрузки нет</source>
+        <translation>the current of output %1 is negative; no load draws that</translation>
+    </message>
+    <message>
+        <source>частота не больше 0</source>
+        <translation>the frequency is not above 0</translation>
+    </message>
+    <message>
+        <source>рабочая скважность не больше 0</source>
+        <translation>the working duty cycle is not above 0</translation>
+    </message>
+    <message>
+        <source>напряжение на первичной обмотке не больше 0</source>
+        <translation>the primary voltage is not above 0</translation>
+    </message>
+    <message>
+        <source>объем сердечника не больше 0</source>
+        <translation>the core volume is not above 0</translation>
+    </message>
+    <message>
+        <source>индукция не больше 0</source>
+        <translation>the flux density is not above 0</translation>
+    </message>
+    <message>
+        <source>обмотке нет места на сердечнике</source>
+        <translation>a winding has no room on the core</translation>
+    </message>
+    <message>
+        <source>первичная обмотка с ее сопротивлением не пропускает мощность нагрузки</source>
+        <translation>the primary, with its resistance, cannot pass the load power</translation>
+    </message>
+    <message>
+        <source>потери при нагреве до точки Кюри не получаются числом</source>
+        <translation>the loss up to the Curie temperature is not a number</translation>
+    </message>
+    <message>
+        <source>Применить оптимум</source>
+        <translation>Apply optimum</translation>
+    </message>
+    <message>
+        <source>Потери и нагрев</source>
+        <translation>Losses and heating</translation>
+    </message>
+    <message>
+        <source>&amp;Материал:</source>
+        <translation>&amp;Material:</translation>
+    </message>
+    <message>
+        <source>&amp;Температура окружающей среды, °C:</source>
+        <translation>&amp;Ambient temperature, °C:</translation>
+    </message>
+    <message>
+        <source>У обмоток из двух половин ток и сопротивление указаны для одной половины, слои и потери — для всей обмотки.</source>
+        <translation>For a winding of two halves, current and resistance are per half, layers and loss for the whole winding.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Серым: индукция, которой пользоваться нельзя: обмотки не помещаются в окно, сердечник разгоняется или нагревается выше данных материала, наихудшая пиковая индукция выше 0,8 индукции насыщения, выход без стабилизации отходит от заданного более чем на 5 %.</source>
+        <translation>Grey: flux densities not to be used: the windings do not fit the window, the core runs away or heats beyond the material data, the worst-case peak flux density is above 0.8 of saturation, or an unregulated output is more than 5 % off its setpoint.</translation>
+    </message>
+    <message>
+        <source>Индукция, максимальная</source>
+        <translation>Max. flux density</translation>
+    </message>
+    <message>
+        <source>Обмотка</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>В главном окне потери в сердечнике %1 Вт и перегрев %2 °C — по таблице потерь материала при максимальной индукции. Здесь — по кривым производителя при пиковой индукции и установившейся температуре, с потерями в обмотках.</source>
+        <translation>The main window gives a core loss of %1 W and a temperature rise of %2 °C from the material&apos;s loss table at the maximum flux density. Here they come from the manufacturer&apos;s curves at the peak flux density and the steady-state temperature, with the copper loss.</translation>
+    </message>
+    <message>
+        <source>Температура окружающей среды должна быть числом от −55 до 150 °C.</source>
+        <translation>The ambient temperature must be a number from −55 to 150 °C.</translation>
+    </message>
+    <message>
+        <source>Потери не оценить: %1.</source>
+        <translation>The losses cannot be estimated: %1.</translation>
+    </message>
+    <message>
+        <source>Тепловой разгон: потери растут с нагревом быстрее, чем сердечник отдает тепло, и равновесной температуры нет. Снизьте индукцию или частоту.</source>
+        <translation>Thermal runaway: the loss rises with temperature faster than the core can shed the heat, so there is no steady-state temperature. Reduce the flux density or the frequency.</translation>
+    </message>
+    <message>
+        <source>Рабочая точка вне данных производителя материала: потери или индукция насыщения экстраполированы и приблизительны.</source>
+        <translation>The operating point is outside the manufacturer&apos;s material data: the core loss or the saturation flux density is extrapolated and approximate.</translation>
+    </message>
+    <message>
+        <source>Ни одна максимальная индукция от 0,020 до 0,300 Т не допустима.</source>
+        <translation>No maximum flux density from 0.020 to 0.300 T is admissible.</translation>
+    </message>
+</context>
+<context>
+    <name>toroglav::ui::WindingWindow</name>
+    <message>
+        <source>Витков</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>Жил</source>
+        <translation>Strands</translation>
+    </message>
+    <message>
+        <source>Провод,
+мм</source>
+        <translation>Wire,
+mm</translation>
+    </message>
+    <message>
+        <source>Витков
+в слое</source>
+        <translation>Turns
+per layer</translation>
+    </message>
+    <message>
+        <source>Слоев</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Толщина,
+мм</source>
+        <translation>Build,
+mm</translation>
+    </message>
+    <message>
+        <source>Слоев
+ленты</source>
+        <translation>Tape
+layers</translation>
+    </message>
+    <message>
+        <source>Сопротивл.
+20 °C, мОм</source>
+        <translation>DC resist.
+20 °C, mΩ</translation>
+    </message>
+    <message>
+        <source>Средний
+виток, мм</source>
+        <translation>Mean turn
+length, mm</translation>
+    </message>
+    <message>
+        <source>Выход %1</source>
+        <translation>Output %1</translation>
+    </message>
+    <message>
+        <source>Первичная</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>, 1-я часть</source>
+        <translation>, part 1</translation>
+    </message>
+    <message>
+        <source>, 2-я часть</source>
+        <translation>, part 2</translation>
+    </message>
+    <message>
+        <source> (2 половины)</source>
+        <translation> (2 halves)</translation>
+    </message>
+    <message>
+        <source>Первичная по обе стороны выходов</source>
+        <translation>Interleaved: primary on both sides of the outputs</translation>
+    </message>
+    <message>
+        <source>Выходы проводом с тройной изоляцией</source>
+        <translation>Outputs in triple-insulated wire</translation>
+    </message>
+    <message>
+        <source>Намотка</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>авто</source>
+        <translation>auto</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Каркас:</source>
+        <translation>&amp;Bobbin:</translation>
+    </message>
+    <message>
+        <source>Класс &amp;эмали провода:</source>
+        <translation>Wire &amp;enamel grade:</translation>
+    </message>
+    <message>
+        <source>Слоев &amp;ленты между обмотками:</source>
+        <translation>&amp;Tape layers between windings:</translation>
+    </message>
+    <message>
+        <source>&amp;Поля у щек каркаса, мм:</source>
+        <translation>&amp;Margins at the flanges, mm:</translation>
+    </message>
+    <message>
+        <source>Ширина места для намотки</source>
+        <translation>Winding space breadth</translation>
+    </message>
+    <message>
+        <source>мм</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Глубина места для намотки</source>
+        <translation>Winding space depth</translation>
+    </message>
+    <message>
+        <source>Поле у каждой щеки</source>
+        <translation>Margin at each flange</translation>
+    </message>
+    <message>
+        <source>Толщина всей намотки</source>
+        <translation>Total winding build</translation>
+    </message>
+    <message>
+        <source>Заполнение глубины</source>
+        <translation>Depth fill</translation>
+    </message>
+    <message>
+        <source>Обмотка
+(от сердечника)</source>
+        <translation>Winding
+(from the core out)</translation>
+    </message>
+    <message>
+        <source>Рассеяние,
+мкГн</source>
+        <translation>Leakage,
+µH</translation>
+    </message>
+    <message>
+        <source>Выход 5, 2-я часть (2 половины)</source>
+        <translation>Output 5, part 2 (2 halves)</translation>
+    </message>
+    <message>
+        <source>нет: кольцо</source>
+        <translation>none: toroid</translation>
+    </message>
+    <message>
+        <source>по окну сердечника</source>
+        <translation>derived from the core window</translation>
+    </message>
+    <message>
+        <source>Обмотки помещаются.</source>
+        <translation>The windings fit.</translation>
+    </message>
+    <message>
+        <source>Обмотки не помещаются!</source>
+        <translation>The windings do not fit!</translation>
+    </message>
+    <message>
+        <source>Каркас по окну сердечника: стенки как у каталожных каркасов того же семейства.</source>
+        <translation>Bobbin derived from the core window: walls as on the catalogue bobbins of the same family.</translation>
+    </message>
+    <message>
+        <source>Кольцо без каркаса: каждый слой ложится на меньшую окружность отверстия; глубина — радиус отверстия.</source>
+        <translation>Toroid without a bobbin: each layer lies on a smaller circle of the hole; the depth is the hole&apos;s radius.</translation>
+    </message>
+    <message>
+        <source>Сетевое питание: между первичной и выходами усиленная изоляция — не меньше трех слоев ленты и поля у щек (половина пути утечки 5 мм при 250 В).</source>
+        <translation>Mains supply: reinforced insulation between the primary and the outputs, at least three layers of tape and margins at the flanges (half the 5 mm creepage distance at 250 V).</translation>
+    </message>
+    <message>
+        <source>Числа витков или жил расчета не позволяют составить намотку.</source>
+        <translation>The design&apos;s turns or strands do not make a winding plan possible.</translation>
+    </message>
+    <message>
+        <source>%1: провода %2 мм нет в IEC 60317, взят ближайший %3 мм.</source>
+        <translation>%1: no %2 mm wire in IEC 60317; the nearest, %3 mm, is used.</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,7 @@
 #include "calc/record/option_values.h"
 #include "ui/dialogs/loss_window.h"
 #include "ui/main_window/core_views.h"
-#include "ui/services/qstring_cp1251.h"
+#include "ui/main_window/record_words.h"
 #include "ui/widgets/dialog_units.h"
 
 namespace toroglav::ui {
@@ -32,47 +32,54 @@ QString CoreTypeName(std::int32_t coreType) {
 // The caption of each column, by its heading (two lines keep the columns within a small screen).
 struct ColumnCaption {
     std::string_view heading;
-    QStringView caption;
+    const char* caption;  // translated in CoreAdviserDialog's context
 };
 constexpr ColumnCaption kColumnCaptions[] = {
-    {"name", u"Магнитопровод"},
-    {"core type", u"Тип"},
-    {"volume, cm3", u"Объем,\nсм3"},
-    {"primary turns", u"Витки\nпервичной"},
-    {"window fill", u"Заполнение\nокна"},
-    {"core loss, W", u"Потери в\nсердечнике, Вт"},
-    {"copper loss, W", u"Потери в\nобмотках, Вт"},
-    {"total loss, W", u"Суммарные\nпотери, Вт"},
-    {"core temperature, C", u"Температура\nсердечника, °C"},
-    {"efficiency, %", u"КПД, %"},
+    {"name", QT_TRANSLATE_NOOP("toroglav::ui::CoreAdviserDialog", "Магнитопровод")},
+    {"core type", QT_TRANSLATE_NOOP("toroglav::ui::CoreAdviserDialog", "Тип")},
+    {"volume, cm3", QT_TRANSLATE_NOOP("toroglav::ui::CoreAdviserDialog", "Объем,\nсм3")},
+    {"primary turns", QT_TRANSLATE_NOOP("toroglav::ui::CoreAdviserDialog", "Витки\nпервичной")},
+    {"window fill", QT_TRANSLATE_NOOP("toroglav::ui::CoreAdviserDialog", "Заполнение\nокна")},
+    {"core loss, W",
+     QT_TRANSLATE_NOOP("toroglav::ui::CoreAdviserDialog", "Потери в\nсердечнике, Вт")},
+    {"copper loss, W",
+     QT_TRANSLATE_NOOP("toroglav::ui::CoreAdviserDialog", "Потери в\nобмотках, Вт")},
+    {"total loss, W",
+     QT_TRANSLATE_NOOP("toroglav::ui::CoreAdviserDialog", "Суммарные\nпотери, Вт")},
+    {"core temperature, C",
+     QT_TRANSLATE_NOOP("toroglav::ui::CoreAdviserDialog", "Температура\nсердечника, °C")},
+    {"efficiency, %", QT_TRANSLATE_NOOP("toroglav::ui::CoreAdviserDialog", "КПД, %")},
 };
 
 QString CaptionOf(std::string_view heading) {
     for (const auto& [known, caption] : kColumnCaptions)
-        if (known == heading) return caption.toString();
+        if (known == heading) return CoreAdviserDialog::tr(caption);
     return QString::fromStdString(std::string(heading));
 }
-
-// The core type column shows the type as its radio names it, the others their text.
-constexpr std::string_view kCoreTypeHeading = "core type";
 
 QString FailedCriterion(const Advice& advice) {
     switch (advice.MostFailed()) {
         case AdviceCriterion::FiniteResults:
-            return u"результаты не получаются числами"_s;
+            return CoreAdviserDialog::tr("результаты не получаются числами");
         case AdviceCriterion::NoWarning:
-            return u"расчет дает предупреждение"_s;
+            return CoreAdviserDialog::tr("расчет дает предупреждение");
         case AdviceCriterion::WindowFill:
-            return u"обмотки не помещаются в окно"_s;
+            return CoreAdviserDialog::tr("обмотки не помещаются в окно");
         case AdviceCriterion::LossesJudged:
-            return u"потери не оценить: %1"_s.arg(
-                UnjudgedText(advice.unjudged, advice.unjudgedOutput));
+            return CoreAdviserDialog::tr("потери не оценить: %1")
+                .arg(UnjudgedText(advice.unjudged, advice.unjudgedOutput));
         case AdviceCriterion::TemperatureRise:
-            return u"перегрев сердечника больше %1 °C, тепловой разгон или нагрев выше данных "
-                   u"материала"_s.arg(limits::kDefaultMaxRiseK);
+            return CoreAdviserDialog::tr(
+                       "перегрев сердечника больше %1 °C, тепловой разгон или нагрев выше данных "
+                       "материала")
+                .arg(limits::kDefaultMaxRiseK);
     }
     return {};
 }
+
+// The core type column shows the type as its radio names it, the others their text. (Below the
+// texts: lupdate loses the class's namespace after a std::string_view constant.)
+constexpr std::string_view kCoreTypeHeading = "core type";
 
 }  // namespace
 
@@ -83,25 +90,25 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
       rank_(new QComboBox(this)),
       list_(new QTreeWidget(this)),
       summary_(new QLabel(this)),
-      pick_(new QPushButton(u"Выбрать"_s, this)) {
-    setWindowTitle(u"Подбор магнитопровода"_s);
+      pick_(new QPushButton(tr("Выбрать"), this)) {
+    setWindowTitle(tr("Подбор магнитопровода"));
     const DialogUnits units(fontMetrics());
 
     const std::pair<QString, AdviceFamily> families[] = {
-        {u"Кольца"_s, AdviceFamily::Ring},
-        {u"Е, EI (Ш)"_s, AdviceFamily::E},
+        {tr("Кольца"), AdviceFamily::Ring},
+        {tr("Е, EI (Ш)"), AdviceFamily::E},
         {u"ETD, ER"_s, AdviceFamily::Etd},
-        {u"Другой тип (PQ, RM, EFD, EC, P ...)"_s, AdviceFamily::Other},
-        {u"Все"_s, AdviceFamily::All},
+        {tr("Другой тип (PQ, RM, EFD, EC, P ...)"), AdviceFamily::Other},
+        {tr("Все"), AdviceFamily::All},
     };
     for (const auto& [name, family] : families) family_->addItem(name, static_cast<int>(family));
     family_->setCurrentIndex(
         family_->findData(static_cast<int>(AdviceFamilyOf(design.m_nCoreType))));
-    auto* familyCaption = new QLabel(u"&Семейство:"_s, this);
+    auto* familyCaption = new QLabel(tr("&Семейство:"), this);
     familyCaption->setBuddy(family_);
-    rank_->addItem(u"меньший объем"_s, static_cast<int>(AdviceRank::Volume));
-    rank_->addItem(u"меньшие суммарные потери"_s, static_cast<int>(AdviceRank::Loss));
-    auto* rankCaption = new QLabel(u"С&начала:"_s, this);
+    rank_->addItem(tr("меньший объем"), static_cast<int>(AdviceRank::Volume));
+    rank_->addItem(tr("меньшие суммарные потери"), static_cast<int>(AdviceRank::Loss));
+    auto* rankCaption = new QLabel(tr("С&начала:"), this);
     rankCaption->setBuddy(rank_);
 
     list_->setRootIsDecorated(false);
@@ -116,7 +123,7 @@ CoreAdviserDialog::CoreAdviserDialog(const DesignRecord& design, QWidget* owner)
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(pick_, QDialogButtonBox::AcceptRole);
-    buttons->addButton(u"Отмена"_s, QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     pick_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -152,7 +159,7 @@ void CoreAdviserDialog::ShowAdvice() {
         QStringList cells;
         for (const AdviceColumn& column : columns)
             cells << (column.heading == kCoreTypeHeading ? CoreTypeName(a.core->coreType())
-                                                         : QStringFromCp1251(column.text(a)));
+                                                         : ShownResult(column.text(a)));
         new QTreeWidgetItem(list_, cells);
     }
     list_->setCurrentItem(list_->topLevelItem(0));
@@ -166,8 +173,8 @@ void CoreAdviserDialog::ShowAdvice() {
     pick_->setEnabled(!advice_.cores.empty());
     summary_->setText(
         advice_.cores.empty()
-            ? u"Ни один магнитопровод не подходит: чаще всего %1."_s.arg(FailedCriterion(advice_))
-            : u"Подходят: %1, лучшие вверху"_s.arg(advice_.cores.size()));
+            ? tr("Ни один магнитопровод не подходит: чаще всего %1.").arg(FailedCriterion(advice_))
+            : tr("Подходят: %1, лучшие вверху").arg(advice_.cores.size()));
 }
 
 void CoreAdviserDialog::accept() {

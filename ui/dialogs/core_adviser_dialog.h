@@ -5,7 +5,6 @@
 // changed in the window. It only chooses; the main window applies the choice.
 
 #include <QDialog>
-#include <QStringView>
 
 #include "calc/analysis/core_adviser.h"
 
@@ -15,10 +14,6 @@ class QPushButton;
 class QTreeWidget;
 
 namespace toroglav::ui {
-
-// The caption of the adviser's button, and its hint.
-inline constexpr QStringView kAdviseCoreCaption = u"Подобрать";
-inline constexpr QStringView kAdviseCoreName = u"Подобрать магнитопровод из каталога";
 
 class CoreAdviserDialog : public QDialog {
     Q_OBJECT

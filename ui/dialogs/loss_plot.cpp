@@ -65,31 +65,31 @@ LossPlot::LossPlot(QWidget* parent)
     plot.legend()->setAlignment(Qt::AlignBottom);
     plot.setMargins(QMargins(4, 4, 4, 4));
 
-    inductionAxis_->setTitleText(u"Индукция, максимальная, Т"_s);
+    inductionAxis_->setTitleText(tr("Индукция, максимальная, Т"));
     inductionAxis_->setTickType(QValueAxis::TicksDynamic);
     inductionAxis_->setTickAnchor(0);
     inductionAxis_->setTickInterval(kInductionStepT);
     inductionAxis_->setLabelFormat(LabelFormat(kInductionStepT));
     inductionAxis_->setMinorTickCount(1);
-    lossAxis_->setTitleText(u"Потери, Вт"_s);
+    lossAxis_->setTitleText(tr("Потери, Вт"));
     lossAxis_->setTickType(QValueAxis::TicksDynamic);
     lossAxis_->setTickAnchor(0);
     plot.addAxis(inductionAxis_, Qt::AlignBottom);
     plot.addAxis(lossAxis_, Qt::AlignLeft);
 
-    unfit_->setName(u"Не подходит"_s);
+    unfit_->setName(tr("Не подходит"));
     unfit_->setBrush(QColor(128, 128, 128, 60));
     unfit_->setPen(Qt::NoPen);
     AddSeries(unfit_);  // first, so drawn beneath the lines
-    coreLoss_ = AddLine(u"Сердечник"_s, QPen(QColor(0, 90, 200), 2));
-    copperLoss_ = AddLine(u"Обмотки"_s, QPen(QColor(215, 110, 0), 2));
-    totalLoss_ = AddLine(u"Сумма"_s, QPen(Qt::black, 3));
+    coreLoss_ = AddLine(tr("Сердечник"), QPen(QColor(0, 90, 200), 2));
+    copperLoss_ = AddLine(tr("Обмотки"), QPen(QColor(215, 110, 0), 2));
+    totalLoss_ = AddLine(tr("Сумма"), QPen(Qt::black, 3));
 
-    present_->setName(u"Расчет"_s);
+    present_->setName(tr("Расчет"));
     present_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
     present_->setMarkerSize(12);
     present_->setColor(QColor(200, 0, 0));
-    optimum_->setName(u"Оптимум"_s);
+    optimum_->setName(tr("Оптимум"));
     optimum_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     optimum_->setMarkerSize(12);
     optimum_->setColor(QColor(0, 150, 0));

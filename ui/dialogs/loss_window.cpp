@@ -29,7 +29,8 @@ namespace {
 // The longest number a real design gives any field, and the text the temperature shows instead
 // of a number.
 constexpr QStringView kWidestNumber = u"00000,000";
-constexpr QStringView kRunawayText = u"тепловой разгон";
+constexpr const char* kRunawayText =
+    QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "тепловой разгон");
 // Lines kept for the warnings, so that the window keeps its size whatever they say.
 constexpr int kWarningLines = 8;
 constexpr int kAmbientCharacters = 6;
@@ -38,31 +39,40 @@ const QColor kWarningColour(180, 0, 0);
 // The caption of each figure the window shows, by the figure's key.
 struct Caption {
     std::string_view key;
-    QStringView text;
+    const char* text;  // translated in LossWindow's context
 };
 constexpr Caption kCaptions[] = {
-    {"flux_peak", u"Пиковая индукция, номинальная"},
-    {"flux_peak_worst", u"Пиковая индукция, наихудшая"},
-    {"saturation", u"Индукция насыщения, нагретый"},
-    {"saturation_margin", u"Запас до насыщения, наихудший"},
-    {"core_temperature", u"Температура сердечника"},
-    {"temperature_rise", u"Перегрев сердечника"},
-    {"thermal_resistance", u"Тепловое сопротивление"},
-    {"core_loss_density", u"Удельные потери в сердечнике"},
-    {"core_loss", u"Потери в сердечнике"},
-    {"copper_loss", u"Потери в обмотках"},
-    {"total_loss", u"Суммарные потери"},
-    {"load_power", u"Мощность нагрузки"},
-    {"efficiency", u"КПД трансформатора"},
-    {"optimum_induction_max", u"Индукция с наименьшими потерями"},
-    {"optimum_flux_peak", u"Пиковая индукция при ней"},
-    {"total_loss_at_optimum", u"Суммарные потери при ней"},
+    {"flux_peak", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Пиковая индукция, номинальная")},
+    {"flux_peak_worst",
+     QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Пиковая индукция, наихудшая")},
+    {"saturation", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Индукция насыщения, нагретый")},
+    {"saturation_margin",
+     QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Запас до насыщения, наихудший")},
+    {"core_temperature", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Температура сердечника")},
+    {"temperature_rise", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Перегрев сердечника")},
+    {"thermal_resistance", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Тепловое сопротивление")},
+    {"core_loss_density",
+     QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Удельные потери в сердечнике")},
+    {"core_loss", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Потери в сердечнике")},
+    {"copper_loss", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Потери в обмотках")},
+    {"total_loss", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Суммарные потери")},
+    {"load_power", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Мощность нагрузки")},
+    {"efficiency", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "КПД трансформатора")},
+    {"optimum_induction_max",
+     QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Индукция с наименьшими потерями")},
+    {"optimum_flux_peak",
+     QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Пиковая индукция при ней")},
+    {"total_loss_at_optimum",
+     QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Суммарные потери при ней")},
 };
 // The windings' table heads its columns on two lines.
 constexpr Caption kWindingCaptions[] = {
-    {"current_rms", u"Ток\nдейств."},  {"resistance_dc", u"Сопротивление\nпост."},
-    {"layers", u"Число\nслоев"},       {"porosity", u"Заполнение\nслоя"},
-    {"ac_factor", u"Коэффициент\nFr"}, {"copper_loss", u"Потери"},
+    {"current_rms", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Ток\nдейств.")},
+    {"resistance_dc", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Сопротивление\nпост.")},
+    {"layers", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Число\nслоев")},
+    {"porosity", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Заполнение\nслоя")},
+    {"ac_factor", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Коэффициент\nFr")},
+    {"copper_loss", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Потери")},
 };
 
 constexpr const Caption* Find(std::span<const Caption> captions, std::string_view key) {
@@ -83,7 +93,7 @@ static_assert(Captioned(kCoreFigures, kCaptions) && Captioned(kTotalFigures, kCa
               Captioned(kWindingFigures, kWindingCaptions));
 
 QString CaptionOf(std::span<const Caption> captions, std::string_view key) {
-    return Find(captions, key)->text.toString();
+    return LossWindow::tr(Find(captions, key)->text);
 }
 
 QString UnitOf(FigureUnit unit) {
@@ -91,21 +101,21 @@ QString UnitOf(FigureUnit unit) {
         case FigureUnit::None:
             return {};
         case FigureUnit::Tesla:
-            return u"Т"_s;
+            return LossWindow::tr("Т");
         case FigureUnit::KilowattPerCubicMetre:
-            return u"кВт/м3"_s;
+            return LossWindow::tr("кВт/м3");
         case FigureUnit::Watt:
-            return u"Вт"_s;
+            return LossWindow::tr("Вт");
         case FigureUnit::DegreeC:
             return u"°C"_s;
         case FigureUnit::Kelvin:
-            return u"К"_s;
+            return LossWindow::tr("К");
         case FigureUnit::KelvinPerWatt:
-            return u"К/Вт"_s;
+            return LossWindow::tr("К/Вт");
         case FigureUnit::Ampere:
-            return u"А"_s;
+            return LossWindow::tr("А");
         case FigureUnit::Milliohm:
-            return u"мОм"_s;
+            return LossWindow::tr("мОм");
         case FigureUnit::Percent:
             return u"%"_s;
     }
@@ -118,8 +128,8 @@ QString ObjectName(std::string_view key) {
 
 // "Первичная" (index 0) or "Выход 1" to "Выход 5", with the halves of a centre-tapped winding.
 QString WindingName(std::size_t index, int halves) {
-    QString name = index == 0 ? u"Первичная"_s : u"Выход %1"_s.arg(index);
-    return halves > 1 ? name + u" (2 половины)"_s : name;
+    QString name = index == 0 ? LossWindow::tr("Первичная") : LossWindow::tr("Выход %1").arg(index);
+    return halves > 1 ? name + LossWindow::tr(" (2 половины)") : name;
 }
 
 // A number with a decimal comma; a value that is not a number shows as a dash.
@@ -163,27 +173,28 @@ QString UnjudgedText(Unjudged why, int output) {
         case Unjudged::No:
             break;
         case Unjudged::ResultsNotFinite:
-            return u"расчет дает не числа"_s;
+            return LossWindow::tr("расчет дает не числа");
         case Unjudged::NoOutput:
-            return u"нет ни одного выхода"_s;
+            return LossWindow::tr("нет ни одного выхода");
         case Unjudged::NegativeOutputCurrent:
-            return u"ток выхода %1 отрицателен, такой нагрузки нет"_s.arg(output);
+            return LossWindow::tr("ток выхода %1 отрицателен, такой нагрузки нет").arg(output);
         case Unjudged::NoFrequency:
-            return u"частота не больше 0"_s;
+            return LossWindow::tr("частота не больше 0");
         case Unjudged::NoDuty:
-            return u"рабочая скважность не больше 0"_s;
+            return LossWindow::tr("рабочая скважность не больше 0");
         case Unjudged::NoPrimaryVoltage:
-            return u"напряжение на первичной обмотке не больше 0"_s;
+            return LossWindow::tr("напряжение на первичной обмотке не больше 0");
         case Unjudged::NoCoreVolume:
-            return u"объем сердечника не больше 0"_s;
+            return LossWindow::tr("объем сердечника не больше 0");
         case Unjudged::NoFluxDensity:
-            return u"индукция не больше 0"_s;
+            return LossWindow::tr("индукция не больше 0");
         case Unjudged::NoRoom:
-            return u"обмотке нет места на сердечнике"_s;
+            return LossWindow::tr("обмотке нет места на сердечнике");
         case Unjudged::PrimaryOverloaded:
-            return u"первичная обмотка с ее сопротивлением не пропускает мощность нагрузки"_s;
+            return LossWindow::tr(
+                "первичная обмотка с ее сопротивлением не пропускает мощность нагрузки");
         case Unjudged::LossesNotANumber:
-            return u"потери при нагреве до точки Кюри не получаются числом"_s;
+            return LossWindow::tr("потери при нагреве до точки Кюри не получаются числом");
     }
     return {};
 }
@@ -196,26 +207,26 @@ LossWindow::LossWindow(QWidget* owner)
       halvesNote_(new QLabel(this)),
       models_(new QLabel(this)),
       warnings_(new QLabel(this)),
-      apply_(new QPushButton(u"Применить оптимум"_s, this)) {
-    setWindowTitle(kShowLossesCaption.toString());
+      apply_(new QPushButton(tr("Применить оптимум"), this)) {
+    setWindowTitle(tr("Потери и нагрев"));
     const DialogUnits units(fontMetrics());
 
     for (const FerriteMaterial& material : FerriteMaterials())
         material_->addItem(QString::fromLatin1(material.name) + u" ("_s +
                            QString::fromLatin1(material.maker) + u')');
-    auto* materialCaption = new QLabel(u"&Материал:"_s, this);
+    auto* materialCaption = new QLabel(tr("&Материал:"), this);
     materialCaption->setBuddy(material_);
     ambient_->setAlignment(Qt::AlignCenter);
     ambient_->setFixedWidth(
         ambient_->fontMetrics().horizontalAdvance(QString(kAmbientCharacters, u'0')) + units.x(6));
-    auto* ambientCaption = new QLabel(u"&Температура окружающей среды, °C:"_s, this);
+    auto* ambientCaption = new QLabel(tr("&Температура окружающей среды, °C:"), this);
     ambientCaption->setBuddy(ambient_);
     connect(material_, &QComboBox::currentIndexChanged, this, &LossWindow::Recompute);
     connect(ambient_, &QLineEdit::textEdited, this, &LossWindow::Recompute);
 
     halvesNote_->setText(
-        u"У обмоток из двух половин ток и сопротивление указаны для одной "
-        u"половины, слои и потери — для всей обмотки."_s);
+        tr("У обмоток из двух половин ток и сопротивление указаны для одной "
+           "половины, слои и потери — для всей обмотки."));
     halvesNote_->setWordWrap(true);
     KeepRoomWhenHidden(*halvesNote_);
     models_->setWordWrap(true);
@@ -236,7 +247,7 @@ LossWindow::LossWindow(QWidget* owner)
     });
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(apply_, QDialogButtonBox::ApplyRole);
-    buttons->addButton(u"Закрыть"_s, QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Закрыть"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
     // The results beside the plot; below, the windings beside the warnings and the buttons.
@@ -252,10 +263,10 @@ LossWindow::LossWindow(QWidget* owner)
     results->addWidget(models_);
     results->addStretch();
     auto* plotNote = new QLabel(
-        u"Серым: индукция, которой пользоваться нельзя: обмотки не помещаются в окно, "
-        u"сердечник разгоняется или нагревается выше данных материала, наихудшая пиковая "
-        u"индукция выше 0,8 индукции насыщения, выход без стабилизации отходит от заданного "
-        u"более чем на 5 %."_s,
+        tr("Серым: индукция, которой пользоваться нельзя: обмотки не помещаются в окно, "
+           "сердечник разгоняется или нагревается выше данных материала, наихудшая пиковая "
+           "индукция выше 0,8 индукции насыщения, выход без стабилизации отходит от заданного "
+           "более чем на 5 %."),
         this);
     plotNote->setWordWrap(true);
     // Its lines at the plot's narrowest, kept: the nested layouts do not ask a wrapped label.
@@ -297,7 +308,7 @@ QGridLayout* LossWindow::BuildResults() {
         return field;
     };
     presentInduction_ =
-        addRow(u"Индукция, максимальная"_s, u"induction_max"_s, UnitOf(FigureUnit::Tesla));
+        addRow(tr("Индукция, максимальная"), u"induction_max"_s, UnitOf(FigureUnit::Tesla));
     using Figures = std::span<const Figure<LossAnalysis>>;
     for (const Figures figures : {Figures(kCoreFigures), Figures(kTotalFigures)})
         for (const Figure<LossAnalysis>& figure : figures)
@@ -306,7 +317,7 @@ QGridLayout* LossWindow::BuildResults() {
                                                     ObjectName(figure.key), UnitOf(figure.unit))});
     for (const ResultRow& result : results_)
         if (result.figure->key == figures::kCoreTemperature.key)
-            result.field->setMinimumWidth(fontMetrics().horizontalAdvance(kRunawayText.toString()));
+            result.field->setMinimumWidth(fontMetrics().horizontalAdvance(tr(kRunawayText)));
     grid->setRowMinimumHeight(row++, fontMetrics().height() / 2);  // the optimum apart
     for (std::size_t i = 0; i < optimumFields_.size(); ++i) {
         const Figure<LossOptimum>& figure = kOptimumFigures[i];
@@ -319,7 +330,7 @@ QGridLayout* LossWindow::BuildResults() {
 QGridLayout* LossWindow::BuildWindings() {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(1);
-    grid->addWidget(new QLabel(u"Обмотка"_s, this), 0, 0, Qt::AlignBottom);
+    grid->addWidget(new QLabel(tr("Обмотка"), this), 0, 0, Qt::AlignBottom);
     int columns = 0;
     for (std::size_t f = 0; f < std::size(kWindingFigures); ++f) {
         const Figure<WindingLoss>& figure = kWindingFigures[f];
@@ -395,18 +406,17 @@ void LossWindow::ShowAnalysis() {
     presentInduction_->setText(Number(design_->inputs.inductionMax, 3));
     const CoreLoss& original = design_->coreLoss;
     models_->setText(
-        u"В главном окне потери в сердечнике %1 Вт и перегрев %2 °C — по таблице потерь "
-        u"материала при максимальной индукции. Здесь — по кривым производителя при пиковой "
-        u"индукции и установившейся температуре, с потерями в обмотках."_s.arg(
-            original.hasData ? Number(original.loss, 2)
-                             : QStringFromCp1251(kNoLossDataText).trimmed(),
-            QStringFromCp1251(OverheatText(original.overheat)).trimmed()));
+        tr("В главном окне потери в сердечнике %1 Вт и перегрев %2 °C — по таблице потерь "
+           "материала при максимальной индукции. Здесь — по кривым производителя при пиковой "
+           "индукции и установившейся температуре, с потерями в обмотках.")
+            .arg(original.hasData ? Number(original.loss, 2)
+                                  : QStringFromCp1251(kNoLossDataText).trimmed(),
+                 QStringFromCp1251(OverheatText(original.overheat)).trimmed()));
     for (const auto& [figure, field] : results_)
         field->setText(Number(figure->Shown(analysis_), figure->decimals));
     if (analysis_.thermalRunaway)
         for (const auto& [figure, field] : results_) {
-            if (figure->key == figures::kCoreTemperature.key)
-                field->setText(kRunawayText.toString());
+            if (figure->key == figures::kCoreTemperature.key) field->setText(tr(kRunawayText));
             if (figure->key == figures::kTemperatureRise.key) field->setText(u"—"_s);
         }
     for (std::size_t i = 0; i < optimumFields_.size(); ++i)
@@ -423,18 +433,20 @@ void LossWindow::ShowAnalysis() {
 
     QStringList warnings;
     if (!ambientTaken_)
-        warnings << u"Температура окружающей среды должна быть числом от −55 до 150 °C."_s;
+        warnings << tr("Температура окружающей среды должна быть числом от −55 до 150 °C.");
     else if (!analysis_.judged)
-        warnings << u"Потери не оценить: %1."_s.arg(
-            UnjudgedText(analysis_.unjudged, analysis_.unjudgedOutput));
+        warnings << tr("Потери не оценить: %1.")
+                        .arg(UnjudgedText(analysis_.unjudged, analysis_.unjudgedOutput));
     if (analysis_.thermalRunaway)
-        warnings << u"Тепловой разгон: потери растут с нагревом быстрее, чем сердечник отдает "
-                    u"тепло, и равновесной температуры нет. Снизьте индукцию или частоту."_s;
+        warnings << tr(
+            "Тепловой разгон: потери растут с нагревом быстрее, чем сердечник отдает "
+            "тепло, и равновесной температуры нет. Снизьте индукцию или частоту.");
     if (analysis_.outsideData)
-        warnings << u"Рабочая точка вне данных производителя материала: потери или индукция "
-                    u"насыщения экстраполированы и приблизительны."_s;
+        warnings << tr(
+            "Рабочая точка вне данных производителя материала: потери или индукция "
+            "насыщения экстраполированы и приблизительны.");
     if (!optimum_.inductionMaxT && ambientTaken_)
-        warnings << u"Ни одна максимальная индукция от 0,020 до 0,300 Т не допустима."_s;
+        warnings << tr("Ни одна максимальная индукция от 0,020 до 0,300 Т не допустима.");
     warnings_->setText(warnings.join(u'\n'));
     halvesNote_->setVisible(
         analysis_.primary.halves > 1 ||

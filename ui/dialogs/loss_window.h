@@ -12,7 +12,6 @@
 // maximum induction and calculates.
 
 #include <QDialog>
-#include <QStringView>
 #include <array>
 #include <optional>
 
@@ -30,9 +29,6 @@ class QPushButton;
 namespace toroglav::ui {
 
 class LossPlot;
-
-// The caption of the main window's button that opens the window, and its title.
-inline constexpr QStringView kShowLossesCaption = u"Потери и нагрев";
 
 // Why the losses cannot be judged (loss_analysis.h), in the windows' words.
 QString UnjudgedText(Unjudged why, int output);

@@ -36,24 +36,30 @@ constexpr QStringView kWidestNumber = u"00000,00";
 // its decimals (none: a count).
 struct Column {
     QStringView key;
-    QStringView caption;
+    const char* caption;  // translated in WindingWindow's context
     std::optional<FixedDecimals> decimals;
     double (*value)(const Winding&);
 };
 const Column kColumns[] = {
-    {u"turns", u"Витков", std::nullopt, [](const Winding& w) { return double(w.turns); }},
-    {u"strands", u"Жил", std::nullopt, [](const Winding& w) { return double(w.strands); }},
-    {u"wire_mm", u"Провод,\nмм", FixedDecimals(3), [](const Winding& w) { return w.wireMm; }},
-    {u"turns_per_layer", u"Витков\nв слое", std::nullopt,
-     [](const Winding& w) { return double(w.turnsPerLayer); }},
-    {u"layers", u"Слоев", std::nullopt, [](const Winding& w) { return double(w.layers.size()); }},
-    {u"build_mm", u"Толщина,\nмм", FixedDecimals(2), [](const Winding& w) { return w.buildMm; }},
-    {u"tape_layers", u"Слоев\nленты", std::nullopt,
+    {u"turns", QT_TRANSLATE_NOOP("toroglav::ui::WindingWindow", "Витков"), std::nullopt,
+     [](const Winding& w) { return double(w.turns); }},
+    {u"strands", QT_TRANSLATE_NOOP("toroglav::ui::WindingWindow", "Жил"), std::nullopt,
+     [](const Winding& w) { return double(w.strands); }},
+    {u"wire_mm", QT_TRANSLATE_NOOP("toroglav::ui::WindingWindow", "Провод,\nмм"), FixedDecimals(3),
+     [](const Winding& w) { return w.wireMm; }},
+    {u"turns_per_layer", QT_TRANSLATE_NOOP("toroglav::ui::WindingWindow", "Витков\nв слое"),
+     std::nullopt, [](const Winding& w) { return double(w.turnsPerLayer); }},
+    {u"layers", QT_TRANSLATE_NOOP("toroglav::ui::WindingWindow", "Слоев"), std::nullopt,
+     [](const Winding& w) { return double(w.layers.size()); }},
+    {u"build_mm", QT_TRANSLATE_NOOP("toroglav::ui::WindingWindow", "Толщина,\nмм"),
+     FixedDecimals(2), [](const Winding& w) { return w.buildMm; }},
+    {u"tape_layers", QT_TRANSLATE_NOOP("toroglav::ui::WindingWindow", "Слоев\nленты"), std::nullopt,
      [](const Winding& w) { return double(w.tapeLayers); }},
-    {u"resistance_dc_mOhm", u"Сопротивл.\n20 °C, мОм", FixedDecimals(2),
+    {u"resistance_dc_mOhm",
+     QT_TRANSLATE_NOOP("toroglav::ui::WindingWindow", "Сопротивл.\n20 °C, мОм"), FixedDecimals(2),
      [](const Winding& w) { return w.resistanceDcOhm * units::kMilliohm; }},
-    {u"mean_turn_mm", u"Средний\nвиток, мм", FixedDecimals(1),
-     [](const Winding& w) { return w.meanTurnMm; }},
+    {u"mean_turn_mm", QT_TRANSLATE_NOOP("toroglav::ui::WindingWindow", "Средний\nвиток, мм"),
+     FixedDecimals(1), [](const Winding& w) { return w.meanTurnMm; }},
 };
 
 QString Number(double value, std::optional<FixedDecimals> decimals) {
@@ -71,10 +77,11 @@ QString Tag(const Winding& w) {
 }
 
 QString WindingName(const Winding& w) {
-    QString name = w.output > 0 ? u"Выход %1"_s.arg(w.output) : u"Первичная"_s;
-    if (w.part == winding::Part::FirstHalf) name += u", 1-я часть"_s;
-    if (w.part == winding::Part::SecondHalf) name += u", 2-я часть"_s;
-    return w.halves > 1 ? name + u" (2 половины)"_s : name;
+    QString name =
+        w.output > 0 ? WindingWindow::tr("Выход %1").arg(w.output) : WindingWindow::tr("Первичная");
+    if (w.part == winding::Part::FirstHalf) name += WindingWindow::tr(", 1-я часть");
+    if (w.part == winding::Part::SecondHalf) name += WindingWindow::tr(", 2-я часть");
+    return w.halves > 1 ? name + WindingWindow::tr(" (2 половины)") : name;
 }
 
 void KeepRoomWhenHidden(QWidget& widget) {
@@ -98,13 +105,13 @@ WindingWindow::WindingWindow(QWidget* owner)
     : QDialog(owner),
       bobbin_(new QComboBox(this)),
       grade_(new QComboBox(this)),
-      interleave_(new QCheckBox(u"Первичная по обе стороны выходов"_s, this)),
+      interleave_(new QCheckBox(tr("Первичная по обе стороны выходов"), this)),
       tapeLayers_(new QSpinBox(this)),
       margin_(new QDoubleSpinBox(this)),
-      tripleInsulated_(new QCheckBox(u"Выходы проводом с тройной изоляцией"_s, this)),
+      tripleInsulated_(new QCheckBox(tr("Выходы проводом с тройной изоляцией"), this)),
       picture_(new WindingPicture(this)),
       notes_(new QLabel(this)) {
-    setWindowTitle(kShowWindingCaption.toString());
+    setWindowTitle(tr("Намотка"));
     const DialogUnits units(fontMetrics());
     bobbin_->setObjectName(u"bobbin"_s);
     interleave_->setObjectName(u"interleave"_s);
@@ -114,12 +121,12 @@ WindingWindow::WindingWindow(QWidget* owner)
     grade_->addItems({u"1"_s, u"2"_s, u"3"_s});
     grade_->setCurrentIndex(limits::kDefaultWireGrade - 1);
     tapeLayers_->setRange(kAutomaticTapeLayers, 20);
-    tapeLayers_->setSpecialValueText(u"авто"_s);
+    tapeLayers_->setSpecialValueText(tr("авто"));
     tapeLayers_->setValue(kAutomaticTapeLayers);
     margin_->setRange(kAutomaticMarginMm, 50);
     margin_->setSingleStep(0.5);
     margin_->setDecimals(1);
-    margin_->setSpecialValueText(u"авто"_s);
+    margin_->setSpecialValueText(tr("авто"));
     margin_->setValue(kAutomaticMarginMm);
     connect(bobbin_, &QComboBox::currentIndexChanged, this, &WindingWindow::Replan);
     connect(grade_, &QComboBox::currentIndexChanged, this, &WindingWindow::Replan);
@@ -136,7 +143,7 @@ WindingWindow::WindingWindow(QWidget* owner)
     picture_->setMinimumSize(units.x(200), units.y(110));
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(u"Закрыть"_s, QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Закрыть"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
     // The choices and the totals beside the picture; below, the windings, the notes, the button.
@@ -166,10 +173,10 @@ QGridLayout* WindingWindow::BuildChoices() {
         grid->addWidget(label, row, 0);
         grid->addWidget(control, row++, 1);
     };
-    addRow(u"&Каркас:"_s, bobbin_);
-    addRow(u"Класс &эмали провода:"_s, grade_);
-    addRow(u"Слоев &ленты между обмотками:"_s, tapeLayers_);
-    addRow(u"&Поля у щек каркаса, мм:"_s, margin_);
+    addRow(tr("&Каркас:"), bobbin_);
+    addRow(tr("Класс &эмали провода:"), grade_);
+    addRow(tr("Слоев &ленты между обмотками:"), tapeLayers_);
+    addRow(tr("&Поля у щек каркаса, мм:"), margin_);
     grid->addWidget(interleave_, row++, 0, 1, 2);
     grid->addWidget(tripleInsulated_, row++, 0, 1, 2);
     return grid;
@@ -186,11 +193,11 @@ QGridLayout* WindingWindow::BuildTotals() {
         grid->addWidget(new QLabel(unit, this), row++, 2);
         return field;
     };
-    breadth_ = addRow(u"Ширина места для намотки"_s, u"window_breadth_mm"_s, u"мм"_s);
-    depth_ = addRow(u"Глубина места для намотки"_s, u"window_depth_mm"_s, u"мм"_s);
-    marginShown_ = addRow(u"Поле у каждой щеки"_s, u"margin_mm"_s, u"мм"_s);
-    build_ = addRow(u"Толщина всей намотки"_s, u"build_mm"_s, u"мм"_s);
-    fill_ = addRow(u"Заполнение глубины"_s, u"fill_percent"_s, u"%"_s);
+    breadth_ = addRow(tr("Ширина места для намотки"), u"window_breadth_mm"_s, tr("мм"));
+    depth_ = addRow(tr("Глубина места для намотки"), u"window_depth_mm"_s, tr("мм"));
+    marginShown_ = addRow(tr("Поле у каждой щеки"), u"margin_mm"_s, tr("мм"));
+    build_ = addRow(tr("Толщина всей намотки"), u"build_mm"_s, tr("мм"));
+    fill_ = addRow(tr("Заполнение глубины"), u"fill_percent"_s, u"%"_s);
     fits_ = Field(this, u"fits"_s);
     fits_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(fits_, row, 0, 1, 3);
@@ -206,11 +213,11 @@ QGridLayout* WindingWindow::BuildWindings() {
     };
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(1);
-    grid->addWidget(new QLabel(u"Обмотка\n(от сердечника)"_s, this), 0, 0, Qt::AlignBottom);
+    grid->addWidget(new QLabel(tr("Обмотка\n(от сердечника)"), this), 0, 0, Qt::AlignBottom);
     for (std::size_t c = 0; c < kColumnCount; ++c)
-        grid->addWidget(Heading(kColumns[c].caption.toString()), 0, int(c) + 1,
+        grid->addWidget(Heading(tr(kColumns[c].caption)), 0, int(c) + 1,
                         Qt::AlignRight | Qt::AlignBottom);
-    grid->addWidget(Heading(u"Рассеяние,\nмкГн"_s), 0, int(kColumnCount) + 1,
+    grid->addWidget(Heading(tr("Рассеяние,\nмкГн")), 0, int(kColumnCount) + 1,
                     Qt::AlignRight | Qt::AlignBottom);
     for (std::size_t i = 0; i < windings_.size(); ++i) {
         WindingRow& w = windings_[i];
@@ -227,7 +234,7 @@ QGridLayout* WindingWindow::BuildWindings() {
         KeepRoomWhenHidden(*w.leakage);
         grid->addWidget(w.leakage, row, int(kColumnCount) + 1);
     }
-    const QString widest = u"Выход 5, 2-я часть (2 половины)"_s;
+    const QString widest = tr("Выход 5, 2-я часть (2 половины)");
     grid->setColumnMinimumWidth(0, fontMetrics().horizontalAdvance(widest));
     return grid;
 }
@@ -245,11 +252,11 @@ void WindingWindow::FillBobbins() {
     bobbin_->clear();
     const CatalogueCore* core = winding::CatalogueCoreOf(design_->inputs);
     if (design_->inputs.coreType == CoreType::Ring) {
-        bobbin_->addItem(u"нет: кольцо"_s);
+        bobbin_->addItem(tr("нет: кольцо"));
     } else if (const auto bobbins =
                    core ? winding::BobbinsOf(*core) : std::vector<const winding::Bobbin*>{};
                bobbins.empty()) {
-        bobbin_->addItem(u"по окну сердечника"_s);
+        bobbin_->addItem(tr("по окну сердечника"));
     } else {
         for (const winding::Bobbin* bobbin : bobbins)
             bobbin_->addItem(QString::fromUtf8(bobbin->name.data(), qsizetype(bobbin->name.size())),
@@ -285,7 +292,7 @@ void WindingWindow::ShowPlan() {
     marginShown_->setText(Number(plan_.marginMm, FixedDecimals(2)));
     build_->setText(Number(plan_.buildMm, FixedDecimals(2)));
     fill_->setText(Number(plan_.fillPercent, FixedDecimals(1)));
-    fits_->setText(plan_.fits ? u"Обмотки помещаются."_s : u"Обмотки не помещаются!"_s);
+    fits_->setText(plan_.fits ? tr("Обмотки помещаются.") : tr("Обмотки не помещаются!"));
     QPalette colour = fits_->palette();
     colour.setColor(QPalette::WindowText, plan_.fits ? QColor(20, 120, 40) : QColor(180, 0, 0));
     fits_->setPalette(colour);
@@ -297,23 +304,26 @@ void WindingWindow::ShowPlan() {
         case winding::SpaceKind::Bobbin:
             break;
         case winding::SpaceKind::Derived:
-            notes << u"Каркас по окну сердечника: стенки как у каталожных каркасов того же "
-                     u"семейства."_s;
+            notes << tr(
+                "Каркас по окну сердечника: стенки как у каталожных каркасов того же "
+                "семейства.");
             break;
         case winding::SpaceKind::Ring:
-            notes << u"Кольцо без каркаса: каждый слой ложится на меньшую окружность отверстия; "
-                     u"глубина — радиус отверстия."_s;
+            notes << tr(
+                "Кольцо без каркаса: каждый слой ложится на меньшую окружность отверстия; "
+                "глубина — радиус отверстия.");
             break;
     }
     if (plan_.reinforced)
-        notes << u"Сетевое питание: между первичной и выходами усиленная изоляция — не меньше "
-                 u"трех слоев ленты и поля у щек (половина пути утечки 5 мм при 250 В)."_s;
-    if (!plan_.planned) notes << u"Числа витков или жил расчета не позволяют составить намотку."_s;
+        notes << tr(
+            "Сетевое питание: между первичной и выходами усиленная изоляция — не меньше "
+            "трех слоев ленты и поля у щек (половина пути утечки 5 мм при 250 В).");
+    if (!plan_.planned) notes << tr("Числа витков или жил расчета не позволяют составить намотку.");
     for (const Winding& w : plan_.windings)
         if (!w.StandardWire() && w.part != winding::Part::SecondHalf)
-            notes << u"%1: провода %2 мм нет в IEC 60317, взят ближайший %3 мм."_s.arg(
-                WindingName(w), Number(w.enteredWireMm, FixedDecimals(3)),
-                Number(w.wireMm, FixedDecimals(3)));
+            notes << tr("%1: провода %2 мм нет в IEC 60317, взят ближайший %3 мм.")
+                         .arg(WindingName(w), Number(w.enteredWireMm, FixedDecimals(3)),
+                              Number(w.wireMm, FixedDecimals(3)));
     notes_->setText(notes.join(u'\n'));
 }
 

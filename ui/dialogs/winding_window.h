@@ -11,7 +11,6 @@
 // number's field is named as --winding names the figure ("build_mm[P]", "leakage_uH[1]").
 
 #include <QDialog>
-#include <QStringView>
 #include <array>
 #include <optional>
 
@@ -28,9 +27,6 @@ class QSpinBox;
 namespace toroglav::ui {
 
 class WindingPicture;
-
-// The caption of the main window's button that opens the window, and its title.
-inline constexpr QStringView kShowWindingCaption = u"Намотка";
 
 class WindingWindow : public QDialog {
     Q_OBJECT

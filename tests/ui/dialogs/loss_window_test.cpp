@@ -71,6 +71,9 @@ class LossWindowTest : public QObject {
     test::ModalWatchdog watchdog_;
 
 private slots:
+    // As the program: Russian on a Russian system, English on another (the small-screen check
+    // runs in both, see tests/ui/CMakeLists.txt).
+    void initTestCase() { test::InstallProgramTranslations(); }
     void cleanup() { QCOMPARE(watchdog_.TakeSeen(), QStringList()); }
 
     // The command line works the default design out on its own; the window must show the same

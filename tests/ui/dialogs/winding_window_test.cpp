@@ -63,6 +63,9 @@ class WindingWindowTest : public QObject {
     test::ModalWatchdog watchdog_;
 
 private slots:
+    // As the program: Russian on a Russian system, English on another (the small-screen check
+    // runs in both, see tests/ui/CMakeLists.txt).
+    void initTestCase() { test::InstallProgramTranslations(); }
     void cleanup() { QCOMPARE(watchdog_.TakeSeen(), QStringList()); }
 
     void picturesAndNumbersOfTheCommandLine_data() {

@@ -2,9 +2,15 @@
 // not a Cyrillic letter in any text of the windows, their hints and their messages, but for the
 // language menu's title and Russian's own name in it, which read the same in either language.
 
+#include <QAbstractAxis>
+#include <QAbstractSeries>
 #include <QAction>
+#include <QChartView>
 #include <QTest>
 
+#include "calc/catalogue/core_catalogue.h"
+#include "ui/dialogs/loss_window.h"
+#include "ui/dialogs/winding_window.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/services/translations.h"
 #include "ui/widgets/hint_control.h"
@@ -54,6 +60,34 @@ QStringList FileTexts(OpenWindow& window) {
     return texts;
 }
 
+// The loss window with its plot's axes and legend, for the design typed (frequency, induction
+// and the ring's D, d, h).
+QStringList LossTexts(OpenWindow& window, const QStringList& typed) {
+    const int ids[] = {ids::kFrequency, ids::kInductionMax, ids::kDimD, ids::kDimd, ids::kDimh};
+    for (qsizetype i = 0; i < typed.size(); ++i) window.Type(ids[i], typed[i]);
+    window.Click(ids::kCalculate);
+    window.Click(ids::kShowLosses);
+    const auto* losses = window->findChild<LossWindow*>();
+    if (!losses) return {};
+    QStringList texts = ShownTexts(*losses);
+    const QChart& plot = *losses->findChild<QChartView*>()->chart();
+    for (const QAbstractAxis* axis : plot.axes()) texts << axis->titleText();
+    for (const QAbstractSeries* series : plot.series()) texts << series->name();
+    return texts;
+}
+
+// The winding window for the design on `core` (none: the default ring), on the mains.
+QStringList WindingTexts(OpenWindow& window, const char* core) {
+    window->UpdateData(true);
+    if (core) ApplyCore(*FindCore(core), window->record());
+    window->record().m_nSupplyKind = 1;
+    window->UpdateData(false);
+    window.Click(ids::kCalculate);
+    window.Click(ids::kShowWinding);
+    const auto* winding = window->findChild<WindingWindow*>();
+    return winding ? ShownTexts(*winding) : QStringList();
+}
+
 }  // namespace
 
 class EnglishTextsTest : public QObject {
@@ -68,8 +102,6 @@ private slots:
     }
     void cleanup() { QCOMPARE(watchdog_.TakeSeen(), QStringList()); }
 
-    // The loss window, its plot, the adviser and the winding window join this list once their
-    // texts are translated.
     void noCyrillicLetter_data() {
         QTest::addColumn<Texts>("shown");
         QTest::newRow("main window") << Texts([](OpenWindow& w) { return ShownTexts(*w); });
@@ -95,6 +127,20 @@ private slots:
         QTest::newRow("overheating warning")
             << Texts([](OpenWindow& w) { return WarningsOf(w, "0,25", "100"); });
         QTest::newRow("file dialogs and errors") << Texts(FileTexts);
+        QTest::newRow("loss window") << Texts([](OpenWindow& w) { return LossTexts(w, {}); });
+        QTest::newRow("loss window, thermal runaway") << Texts([](OpenWindow& w) {
+            return LossTexts(w, {u"100"_s, u"0,3"_s, u"12"_s, u"7"_s, u"5"_s});
+        });
+        QTest::newRow("core adviser") << Texts(
+            [](OpenWindow& w) { return ShownInModal([&] { w.Click(ids::kAdviseCore); }); });
+        QTest::newRow("core adviser, no core will do") << Texts([](OpenWindow& w) {
+            w.Type(ids::kOutCurrent[0], u"5000"_s);
+            return ShownInModal([&] { w.Click(ids::kAdviseCore); });
+        });
+        QTest::newRow("winding window, ring")
+            << Texts([](OpenWindow& w) { return WindingTexts(w, nullptr); });
+        QTest::newRow("winding window, E core")
+            << Texts([](OpenWindow& w) { return WindingTexts(w, "ETD 49"); });
     }
     void noCyrillicLetter() {
         QFETCH(Texts, shown);
