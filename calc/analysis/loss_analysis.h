@@ -11,8 +11,10 @@
 // combines each live in a file of their own in magnetics/: core_loss_density.h and
 // rectangular_wave_loss.h (the ferrite), saturation_flux_density.h, winding_build.h and
 // winding_resistance.h (layers, turn length, DC resistance, Dowell's factor),
-// harmonic_winding_loss.h (the harmonics of each winding's current) and core_temperature.h
-// (thermal resistance, the temperature the losses settle at, runaway at the Curie temperature).
+// harmonic_winding_loss.h (the harmonics of each winding's current), core_temperature.h (the
+// temperature the losses settle at, runaway at the Curie temperature) and, for the thermal
+// resistance, transformer_surface.h and surface_heat_transfer.h (the wound transformer's outside,
+// its windings' build over the core, giving heat to still or moving air).
 // loss_figures.h lists the figures with their units for every front end.
 
 #include <array>
@@ -71,7 +73,8 @@ struct LossAnalysis {
     double saturationMarginT = 0;       // saturationFluxDensityT - fluxDensityPeakWorstT
     double coreTemperatureC = 0;
     double temperatureRiseK = 0;
-    double thermalResistanceKPerW = 0;
+    double thermalResistanceKPerW = 0;  // at the settled temperature (or the Curie temperature)
+    double surfaceCm2 = 0;              // the outside that gives off the heat
     double coreLossDensityWPerM3 = 0;
     double coreLossW = 0;
     WindingLoss primary;
@@ -83,7 +86,9 @@ struct LossAnalysis {
     // No temperature below the ferrite's Curie temperature balances the losses: the figures are
     // those at the Curie temperature.
     bool thermalRunaway = false;
-    bool outsideData = false;  // the ferrite's loss or saturation data were extrapolated
+    // The ferrite's loss or saturation data were extrapolated, or the air or its stream lies
+    // beyond the heat transfer's correlations.
+    bool outsideData = false;
 };
 
 // Why a design cannot be judged, in words ("output 2 draws a negative current, ...").
@@ -92,7 +97,8 @@ std::string_view UnjudgedReason(Unjudged why, int output);
 // The material the window's choice stands for: N87 or N27 (N87 for any other index).
 const FerriteMaterial& MaterialOfDesign(std::int32_t materialIndex);
 
+// `airSpeedMPerS`: a horizontal stream of air past the transformer, 0 for still air.
 LossAnalysis AnalyseLosses(const DesignResult& design, const FerriteMaterial& material,
-                           double ambientC = limits::kDefaultAmbientC);
+                           double ambientC = limits::kDefaultAmbientC, double airSpeedMPerS = 0);
 
 }  // namespace toroglav

@@ -132,10 +132,10 @@ private slots:
             QTest::keyClick(adviser->focusWidget(), Qt::Key_Return);
         });
         window.Click(ids::kAdviseCore);
-        QCOMPARE(firstTwo, (QStringList{u"T 29.5/19/14.9"_s, u"T 36/23/10"_s}));
+        QCOMPARE(firstTwo, (QStringList{u"T 35/22/9.8"_s, u"T 34/20.5/10"_s}));
         QCOMPARE(Shown(window, {ids::kDimD, ids::kDimd, ids::kDimh}),
-                 (QStringList{u"36"_s, u"23"_s, u"10"_s}));
-        QCOMPARE(window.Text(ids::kPrimaryTurns), u"102 (102,16)"_s);
+                 (QStringList{u"34"_s, u"20.5"_s, u"10"_s}));
+        QCOMPARE(window.Text(ids::kPrimaryTurns), u"98 (98,37)"_s);
     }
 };
 
