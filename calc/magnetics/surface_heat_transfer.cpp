@@ -28,24 +28,33 @@ Air AirAt(double kelvin) {
     return {conductivity, nu, nu / alpha, 1 / kelvin, alpha};
 }
 
-double NusseltSide(double ra, double pr) {
-    const double prandtlTerm = 1 + std::pow(0.492 / pr, 9.0 / 16);
-    if (ra <= 1e9) return 0.68 + 0.670 * std::pow(ra, 0.25) / std::pow(prandtlTerm, 4.0 / 9);
-    const double root = 0.825 + 0.387 * std::pow(ra, 1.0 / 6) / std::pow(prandtlTerm, 8.0 / 27);
+// The correlations' factors that depend on the Prandtl number alone, worked once a call.
+struct PrandtlFactors {
+    explicit PrandtlFactors(double pr)
+        : prandtlTerm(1 + std::pow(0.492 / pr, 9.0 / 16)),
+          laminarSide(0.670 / std::pow(prandtlTerm, 4.0 / 9)),
+          thinUp(0.835 * 0.671 / std::pow(prandtlTerm, 4.0 / 9)),
+          thinDown(0.527 / std::pow(1 + std::pow(1.9 / pr, 0.9), 2.0 / 9)) {}
+    double prandtlTerm, laminarSide, thinUp, thinDown;
+};
+
+double NusseltSide(double ra, const PrandtlFactors& f) {
+    if (ra <= 1e9) return 0.68 + f.laminarSide * std::sqrt(std::sqrt(ra));
+    const double root = 0.825 + 0.387 * std::pow(ra, 1.0 / 6) / std::pow(f.prandtlTerm, 8.0 / 27);
     return root * root;
 }
 
-double NusseltUp(double ra, double pr) {
-    const double cl = 0.671 / std::pow(1 + std::pow(0.492 / pr, 9.0 / 16), 4.0 / 9);
-    const double thin = 0.835 * cl * std::pow(ra, 0.25);
-    const double laminar = 1.4 / std::log(1 + 1.4 / thin);
+double NusseltUp(double ra, const PrandtlFactors& f) {
+    const double laminar = 1.4 / std::log(1 + 1.4 / (f.thinUp * std::sqrt(std::sqrt(ra))));
     const double turbulent = 0.14 * std::cbrt(ra);
-    return std::pow(std::pow(laminar, 10) + std::pow(turbulent, 10), 0.1);
+    // (laminar^10 + turbulent^10)^(1/10), with the larger taken out
+    const double larger = std::max(laminar, turbulent), smaller = std::min(laminar, turbulent);
+    const double ratio = smaller / larger, ratio2 = ratio * ratio, ratio4 = ratio2 * ratio2;
+    return larger * std::pow(1 + ratio4 * ratio4 * ratio2, 0.1);
 }
 
-double NusseltDown(double ra, double pr) {
-    const double thin = 0.527 * std::pow(ra, 0.2) / std::pow(1 + std::pow(1.9 / pr, 0.9), 2.0 / 9);
-    return 2.5 / std::log(1 + 2.5 / thin);
+double NusseltDown(double ra, const PrandtlFactors& f) {
+    return 2.5 / std::log(1 + 2.5 / (f.thinDown * std::pow(ra, 0.2)));
 }
 
 double NusseltPlateAlong(double re, double pr) {
@@ -71,13 +80,14 @@ SurfaceHeat SurfaceHeatAt(const TransformerSurface& surface, double surfaceC, do
     heat.outsideRange = !(film >= kAirFitLowestK && film <= kAirFitHighestK);
     const double rayleighPerM3 =
         kGravity * air.expansion * rise / (air.kinematicViscosity * air.diffusivity);
+    const PrandtlFactors factors(air.prandtl);
     double convection = 0;
     for (int i = 0; i < surface.count; ++i) {
         const CoolingFace& face = surface.faces[static_cast<std::size_t>(i)];
         const double ra = rayleighPerM3 * face.lengthM * face.lengthM * face.lengthM;
-        const double free = face.facing == FaceFacing::Side ? NusseltSide(ra, air.prandtl)
-                            : face.facing == FaceFacing::Up ? NusseltUp(ra, air.prandtl)
-                                                            : NusseltDown(ra, air.prandtl);
+        const double free = face.facing == FaceFacing::Side ? NusseltSide(ra, factors)
+                            : face.facing == FaceFacing::Up ? NusseltUp(ra, factors)
+                                                            : NusseltDown(ra, factors);
         double h = free * air.conductivity / face.lengthM;
         if (airSpeedMPerS > 0) {
             const double re = airSpeedMPerS * face.flowLengthM / air.kinematicViscosity;
