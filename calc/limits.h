@@ -14,6 +14,12 @@ inline constexpr double kDefaultAmbientC = 40;
 // Curie temperature.
 inline constexpr double kLowestAmbientC = -55;
 inline constexpr double kHighestAmbientC = 150;
+// The fastest stream of air past the transformer the analysis takes, m/s: more than any fan in
+// a power supply blows, and well within the laminar flow its correlations hold for.
+inline constexpr double kFastestAirSpeedMPerS = 20;
+// The most a transformer's dissipation given on its own may be, W: beyond any core of the
+// catalogue in free air.
+inline constexpr double kMostDissipationW = 1000;
 
 // The settled temperature is found to this, K. A core runs away where there is no balance below
 // its ferrite's Curie temperature (ferrite_material.h).

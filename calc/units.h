@@ -7,6 +7,7 @@ namespace toroglav::units {
 inline constexpr double kHertzPerKilohertz = 1e3;
 inline constexpr double kMetresPerMillimetre = 1e-3;
 inline constexpr double kCubicMetresPerCubicCentimetre = 1e-6;
+inline constexpr double kSquareCentimetresPerSquareMetre = 1e4;
 inline constexpr double kTeslaPerMillitesla = 1e-3;
 inline constexpr double kMillitesla = 1e3;  // mT per T
 inline constexpr double kKilohertz = 1e-3;  // kHz per Hz

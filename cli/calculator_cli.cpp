@@ -8,6 +8,7 @@
 #include "cli/losses_command.h"
 #include "cli/material_command.h"
 #include "cli/record_listing.h"
+#include "cli/thermal_command.h"
 #include "cli/winding_command.h"
 #include "files/design_file_path.h"
 
@@ -30,8 +31,8 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
 
     DesignRequest request;
     if (const auto error = ParseDesignRequest(args, request)) {
-        if (!request.winding.anyOption) return UsageError(err, *error);
-        PrintError(err, *error);  // the winding's options are refused in one line
+        if (!request.winding.anyOption && !request.thermalOption) return UsageError(err, *error);
+        PrintError(err, *error);  // the winding's and the thermal options are refused in one line
         return kExitUsage;
     }
     if (request.mode == Mode::Help) return PrintOutput(streams, kUsage);
@@ -54,6 +55,8 @@ int Run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
             return RunAdvice(request, *design, streams);
         case Mode::Winding:
             return RunWinding(request, *design, streams);
+        case Mode::Thermal:
+            return RunThermal(request, *design, streams);
         default:
             return PrintOutput(streams, ListRecord(design->calculated));
     }

@@ -27,6 +27,10 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
                                               DesignRequest& request) {
     // The options given, each at most once (--set and --core apply in order, as often as given).
     std::vector<std::string_view> given;
+    // Their errors are one line, wherever they stand.
+    request.thermalOption = std::ranges::any_of(args, [](std::string_view arg) {
+        return arg == "--thermal" || arg == "--dissipation" || arg == "--air-speed";
+    });
     const auto isGiven = [&given](std::string_view option) {
         return std::ranges::find(given, option) != given.end();
     };
@@ -104,6 +108,19 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
                 return "'--ambient' needs a temperature from -55 to 150 degrees C";
             request.ambientC = *ambient;
             ++i;
+        } else if (arg == "--air-speed") {
+            const auto speed = next ? NumberArgument(*next) : std::nullopt;
+            if (!speed || !(*speed >= 0 && *speed <= limits::kFastestAirSpeedMPerS))
+                return "'--air-speed' needs a speed from 0 to 20 m/s";
+            request.airSpeedMPerS = *speed;
+            ++i;
+        } else if (arg == "--thermal") {
+        } else if (arg == "--dissipation") {
+            const auto watts = next ? NumberArgument(*next) : std::nullopt;
+            if (!watts || !(*watts > 0 && *watts <= limits::kMostDissipationW))
+                return "'--dissipation' needs a power above 0 and at most 1000 W";
+            request.dissipationW = *watts;
+            ++i;
         } else if (arg == "--save" || arg == "--report") {
             if (!next) return Joined({"'", arg, "' needs a file"});
             (arg == "--save" ? request.saveFile : request.reportFile) = std::string(*next);
@@ -119,9 +136,16 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
 
     const bool losses = isGiven("--losses");
     const bool advise = isGiven("--advise");
+    const bool thermal = isGiven("--thermal");
     if (losses && advise) return "'--losses' and '--advise' ask for different listings";
-    for (const std::string_view option : {"--material", "--ambient"})
-        if (isGiven(option) && !losses) return Joined({"'", option, "' belongs to '--losses'"});
+    if (thermal && (losses || advise || request.winding.plan))
+        return "'--thermal' and '--losses', '--advise' or '--winding' ask for different listings";
+    if (isGiven("--material") && !losses) return "'--material' belongs to '--losses'";
+    for (const std::string_view option : {"--ambient", "--air-speed"})
+        if (isGiven(option) && !losses && !thermal)
+            return Joined({"'", option, "' belongs to '--losses' or '--thermal'"});
+    if (isGiven("--dissipation") && !thermal) return "'--dissipation' belongs to '--thermal'";
+    if (thermal && !request.dissipationW) return "'--thermal' needs '--dissipation W'";
     for (const std::string_view option : {"--rank", "--max-rise"})
         if (isGiven(option) && !advise) return Joined({"'", option, "' belongs to '--advise'"});
     if (request.winding.plan && (losses || advise))
@@ -129,7 +153,8 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
     if (request.winding.anyOption && !request.winding.plan)
         return "'--bobbin', '--wire-grade', '--interleave', '--tape-layers', '--margin' and "
                "'--triple-insulated' belong to '--winding'";
-    request.mode = losses                 ? Mode::Losses
+    request.mode = thermal                ? Mode::Thermal
+                   : losses               ? Mode::Losses
                    : advise               ? Mode::Advice
                    : request.winding.plan ? Mode::Winding
                                           : Mode::Listing;

@@ -25,6 +25,7 @@ enum class Mode {
     Losses,     // --losses
     Advice,     // --advise
     Winding,    // --winding
+    Thermal,    // --thermal
     Bobbins,    // --list-bobbins [FILTER]
 };
 
@@ -45,6 +46,10 @@ struct DesignRequest {
 
     const FerriteMaterial* material = nullptr;  // none: the design's N87 or N27
     double ambientC = limits::kDefaultAmbientC;
+    double airSpeedMPerS = 0;  // of --losses and --thermal
+
+    std::optional<double> dissipationW;  // of --thermal
+    bool thermalOption = false;          // --thermal, --dissipation or --air-speed was given
 
     WindingRequest winding;
 };

@@ -1,6 +1,5 @@
 #include "cli/losses_command.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "calc/analysis/loss_figures.h"
@@ -9,15 +8,6 @@
 namespace toroglav::cli {
 
 namespace {
-
-// A figure that is not a finite number cannot be given: "nan", never "inf".
-std::string Number(double value) {
-    if (!std::isfinite(value)) return "nan";
-    char buffer[32];
-    const auto end =
-        std::to_chars(buffer, std::end(buffer), value, std::chars_format::general, 6).ptr;
-    return std::string(buffer, end);
-}
 
 void Line(std::string& out, std::string_view name, const std::string& value) {
     AppendJoined(out, {name, "=", value, "\n"});
@@ -31,7 +21,7 @@ void FigureLines(std::string& out, const Figure<Of> (&figures)[N], const Of& of,
         if (!(figure.shown & kListed)) continue;
         const std::string_view unit = UnitSuffix(figure.unit);
         Line(out, Joined({figure.key, unit.empty() ? "" : "_", unit, tag}),
-             Number(figure.Shown(of)));
+             FigureNumber(figure.Shown(of)));
     }
 }
 
@@ -41,7 +31,7 @@ std::string ListLosses(const FerriteMaterial& material, double ambientC, const L
                        const LossOptimum& optimum) {
     std::string out;
     Line(out, "material", std::string(material.name));
-    Line(out, "ambient_C", Number(ambientC));
+    Line(out, "ambient_C", FigureNumber(ambientC));
     FigureLines(out, kCoreFigures, a);
     FigureLines(out, kWindingFigures, a.primary, "[P]");
     for (int i = 0; i < kOutputCount; ++i)
@@ -58,7 +48,8 @@ int RunLosses(const DesignRequest& request, const CalculatedDesign& design,
               const Streams& streams) {
     const FerriteMaterial& material =
         request.material ? *request.material : MaterialOfDesign(design.typed.m_nMaterial);
-    const LossAnalysis analysis = AnalyseLosses(design.result, material, request.ambientC);
+    const LossAnalysis analysis =
+        AnalyseLosses(design.result, material, request.ambientC, request.airSpeedMPerS);
     if (!analysis.judged)
         Print(streams.err,
               Joined({"toroglav-calc: the losses cannot be judged: ", analysis.reason, "\n"}));
@@ -66,7 +57,8 @@ int RunLosses(const DesignRequest& request, const CalculatedDesign& design,
         Print(streams.err,
               "toroglav-calc: the core runs away; at its Curie temperature no current carries the "
               "power through the primary's resistance\n");
-    const LossOptimum optimum = FindLossOptimum(design.result.inputs, material, request.ambientC);
+    const LossOptimum optimum =
+        FindLossOptimum(design.result.inputs, material, request.ambientC, request.airSpeedMPerS);
     if (analysis.judged && !optimum.inductionMaxT)
         Print(streams.err,
               "toroglav-calc: no maximum induction from 0.020 to 0.300 T is admissible: none gives "

@@ -1,6 +1,8 @@
 #include "cli/output.h"
 
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 
 #include "calc/text/joined_text.h"
@@ -8,12 +10,23 @@
 
 namespace toroglav::cli {
 
+std::string FigureNumber(double value) {
+    if (!std::isfinite(value)) return "nan";
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, std::end(buffer), value, std::chars_format::general, 6).ptr;
+    return std::string(buffer, end);
+}
+
 const std::string_view kUsage =
     "usage: toroglav-calc [DESIGN.sav | -] [--core NAME | --set NAME=TEXT]...\n"
     "                     [--save FILE.sav] [--report FILE.txt]\n"
-    "                     [--advise [FAMILY] | --losses [--material NAME] [--ambient C]]\n"
+    "                     [--advise [FAMILY] | --losses [--material NAME] [--ambient C]\n"
+    "                      [--air-speed M_S]]\n"
     "                     [--winding [--bobbin NAME] [--wire-grade 1|2|3] [--interleave]\n"
     "                      [--tape-layers N] [--margin MM] [--triple-insulated]]\n"
+    "       toroglav-calc [DESIGN.sav | --core NAME] --thermal --dissipation W [--ambient C]\n"
+    "                     [--air-speed M_S]\n"
     "       toroglav-calc --list-cores [FILTER]\n"
     "       toroglav-calc --list-bobbins [FILTER]\n"
     "       toroglav-calc --list-materials\n"
@@ -58,7 +71,16 @@ const std::string_view kUsage =
     "                      its ferrite's Curie temperature; what cannot be judged is nan, with\n"
     "                      the reason on standard error\n"
     "  --material NAME     the ferrite of --losses (by default the design's N87 or N27)\n"
-    "  --ambient C         the ambient temperature of --losses, -55 to 150, 40 unless given\n"
+    "  --ambient C         the ambient temperature of --losses and --thermal, -55 to 150, 40\n"
+    "                      unless given\n"
+    "  --air-speed M_S     a horizontal stream of air past the transformer for --losses and\n"
+    "                      --thermal, 0 to 20 m/s, still air unless given\n"
+    "  --thermal           instead of the design, print how warm its core gets dissipating\n"
+    "                      --dissipation W (above 0, at most 1000) with its winding space full,\n"
+    "                      standing on a board: surface_cm2 (the outside that gives off the\n"
+    "                      heat: the core's free faces and the winding's), temperature_rise_K\n"
+    "                      and thermal_resistance_K_W, by free convection face by face,\n"
+    "                      radiation and any air stream\n"
     "  --winding           instead of the design, print how it is wound as NAME=VALUE lines:\n"
     "                      the bobbin (the core's first, one derived from its window, or none\n"
     "                      on a ring), its breadth and depth, the margin at each end, the order\n"

@@ -30,6 +30,10 @@ void PrintError(std::FILE* err, std::string_view message);
 // The error, then the usage; exit 2.
 int UsageError(std::FILE* err, std::string_view message);
 
+// A figure with a decimal point and six significant digits; one that is not a finite number
+// cannot be given: "nan", never "inf".
+std::string FigureNumber(double value);
+
 // The usage text that --help prints.
 extern const std::string_view kUsage;
 

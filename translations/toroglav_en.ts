@@ -1127,6 +1127,22 @@ Fr</translation>
         <source>Ни одна максимальная индукция от 0,020 до 0,300 Т не допустима.</source>
         <translation>No maximum flux density from 0.020 to 0.300 T is admissible.</translation>
     </message>
+    <message>
+        <source>Поверхность охлаждения</source>
+        <translation>Cooling surface</translation>
+    </message>
+    <message>
+        <source>см2</source>
+        <translation>cm²</translation>
+    </message>
+    <message>
+        <source>&amp;Обдув, м/с:</source>
+        <translation>Air &amp;speed, m/s:</translation>
+    </message>
+    <message>
+        <source>Скорость обдува должна быть числом от 0 до 20 м/с.</source>
+        <translation>The air speed must be a number from 0 to 20 m/s.</translation>
+    </message>
 </context>
 <context>
     <name>toroglav::ui::WindingWindow</name>

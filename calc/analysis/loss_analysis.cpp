@@ -13,6 +13,7 @@
 #include "calc/magnetics/harmonic_winding_loss.h"
 #include "calc/magnetics/rectangular_wave_loss.h"
 #include "calc/magnetics/saturation_flux_density.h"
+#include "calc/magnetics/surface_heat_transfer.h"
 #include "calc/magnetics/winding_resistance.h"
 #include "calc/units.h"
 #include "calc/winding/winding_plan.h"
@@ -286,8 +287,8 @@ const FerriteMaterial& MaterialOfDesign(std::int32_t materialIndex) {
     return *FindFerriteMaterial(n27 ? "N27" : "N87");
 }
 
-LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& material,
-                           double ambientC) {
+LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& material, double ambientC,
+                           double airSpeedMPerS) {
     Spectra spectra(d.outputs.duty.nominal);
     const winding::Plan plan = winding::PlanWinding(d);
     LossModel model(d, material, PlaceWindings(d, plan, spectra));
@@ -302,7 +303,16 @@ LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& materia
     // supply.
     a.fluxDensityPeakWorstT = d.primary.inductionMax * 2 * d.operatingPoint.dutyMax;
     a.loadPowerW = model.LoadW();
-    a.thermalResistanceKPerW = ThermalResistance(d.core.ve);
+    // The heat leaves the core's faces and the windings' outside, as thick as the plan builds
+    // them, layers and tape.
+    const stages::Inputs& in = d.inputs;
+    const TransformerSurface surface =
+        TransformerSurfaceOf(in.coreType, in.dimD, in.dimd, in.dimh, in.dimho, in.dimHs, in.dimL,
+                             d.core.ae, d.core.so, plan.buildMm);
+    a.surfaceCm2 = surface.AreaM2() * units::kSquareCentimetresPerSquareMetre;
+    const auto thermalResistance = [&](double c) {
+        return SurfaceHeatAt(surface, c, ambientC, airSpeedMPerS).ThermalResistanceKPerW();
+    };
 
     // The temperature the figures are worked out at: the settled one; the Curie temperature for a
     // core that runs away (where it gives up); none for a design that cannot be judged.
@@ -311,7 +321,7 @@ LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& materia
         a.unjudged = Unjudged::PrimaryOverloaded;
     if (a.unjudged == Unjudged::No) {
         const SettledCore settled =
-            SettledTemperature(ambientC, a.thermalResistanceKPerW, material.curieTemperatureC,
+            SettledTemperature(ambientC, thermalResistance, material.curieTemperatureC,
                                [&model](double c) { return model.At(c).TotalW(); });
         switch (settled.outcome) {
             case SettledCore::Outcome::Settled:
@@ -333,6 +343,8 @@ LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& materia
 
     std::vector<WindingLoss> windings;
     if (a.judged) {
+        const SurfaceHeat heat = SurfaceHeatAt(surface, t, ambientC, airSpeedMPerS);
+        a.thermalResistanceKPerW = heat.ThermalResistanceKPerW();
         const Losses losses = model.At(t, windings);
         a.coreLossDensityWPerM3 = losses.coreDensity.wattsPerCubicMetre;
         a.coreLossW = losses.coreW;
@@ -341,11 +353,12 @@ LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& materia
         a.efficiency = a.loadPowerW / (a.loadPowerW + a.totalLossW);
         const SaturationFluxDensity saturation = SaturationFluxDensityAt(material, t);
         a.saturationFluxDensityT = saturation.tesla;
-        a.outsideData = losses.coreDensity.outsideData || saturation.outsideData;
+        a.outsideData =
+            losses.coreDensity.outsideData || saturation.outsideData || heat.outsideRange;
     } else {
         windings = model.Unheated();
-        a.coreLossDensityWPerM3 = a.coreLossW = a.copperLossW = a.totalLossW = a.efficiency =
-            a.saturationFluxDensityT = kNaN;
+        a.thermalResistanceKPerW = a.coreLossDensityWPerM3 = a.coreLossW = a.copperLossW =
+            a.totalLossW = a.efficiency = a.saturationFluxDensityT = kNaN;
     }
     a.saturationMarginT = a.saturationFluxDensityT - a.fluxDensityPeakWorstT;
     a.primary = windings[0];

@@ -10,11 +10,13 @@
 // temperature (not the calculation's, which adds its own core-loss estimate). The effects it
 // combines each live in a file of their own in magnetics/: core_loss_density.h and
 // rectangular_wave_loss.h (the ferrite), saturation_flux_density.h, winding_resistance.h (DC
-// resistance at temperature, Dowell's factor),
-// harmonic_winding_loss.h (the harmonics of each winding's current) and core_temperature.h
-// (thermal resistance, the temperature the losses settle at, runaway at the Curie temperature).
-// The windings lie as the winding plan lays them with its defaults (winding/winding_plan.h, as
-// --winding prints it without options): its standard wire, layers, pitch and turn lengths.
+// resistance at temperature, Dowell's factor), harmonic_winding_loss.h (the harmonics of each
+// winding's current), core_temperature.h (the temperature the losses settle at, runaway at the
+// Curie temperature) and, for the thermal resistance, transformer_surface.h and
+// surface_heat_transfer.h (the wound transformer's outside, its windings' build over the core,
+// giving heat to still or moving air). The windings lie as the winding plan lays them with its
+// defaults (winding/winding_plan.h, as --winding prints it without options): its standard wire,
+// layers, pitch and turn lengths.
 // loss_figures.h lists the figures with their units for every front end.
 
 #include <array>
@@ -73,7 +75,8 @@ struct LossAnalysis {
     double saturationMarginT = 0;       // saturationFluxDensityT - fluxDensityPeakWorstT
     double coreTemperatureC = 0;
     double temperatureRiseK = 0;
-    double thermalResistanceKPerW = 0;
+    double thermalResistanceKPerW = 0;  // at the settled temperature (or the Curie temperature)
+    double surfaceCm2 = 0;              // the outside that gives off the heat
     double coreLossDensityWPerM3 = 0;
     double coreLossW = 0;
     WindingLoss primary;
@@ -85,7 +88,9 @@ struct LossAnalysis {
     // No temperature below the ferrite's Curie temperature balances the losses: the figures are
     // those at the Curie temperature.
     bool thermalRunaway = false;
-    bool outsideData = false;  // the ferrite's loss or saturation data were extrapolated
+    // The ferrite's loss or saturation data were extrapolated, or the air or its stream lies
+    // beyond the heat transfer's correlations.
+    bool outsideData = false;
     bool windingsFit = false;  // the plan's layers and tape fit the winding space
 };
 
@@ -95,7 +100,8 @@ std::string_view UnjudgedReason(Unjudged why, int output);
 // The material the window's choice stands for: N87 or N27 (N87 for any other index).
 const FerriteMaterial& MaterialOfDesign(std::int32_t materialIndex);
 
+// `airSpeedMPerS`: a horizontal stream of air past the transformer, 0 for still air.
 LossAnalysis AnalyseLosses(const DesignResult& design, const FerriteMaterial& material,
-                           double ambientC = limits::kDefaultAmbientC);
+                           double ambientC = limits::kDefaultAmbientC, double airSpeedMPerS = 0);
 
 }  // namespace toroglav

@@ -5,6 +5,7 @@ namespace toroglav {
 std::string_view UnitSuffix(FigureUnit unit) {
     return unit == FigureUnit::KilowattPerCubicMetre ? "kW_m3"
            : unit == FigureUnit::KelvinPerWatt       ? "K_W"
+           : unit == FigureUnit::SquareCentimetre    ? "cm2"
            : unit == FigureUnit::Percent             ? "percent"
                                                      : UnitText(unit);
 }
@@ -25,6 +26,8 @@ std::string_view UnitText(FigureUnit unit) {
             return "K";
         case FigureUnit::KelvinPerWatt:
             return "K/W";
+        case FigureUnit::SquareCentimetre:
+            return "cm2";
         case FigureUnit::Ampere:
             return "A";
         case FigureUnit::Milliohm:

@@ -23,6 +23,7 @@ enum class FigureUnit {
     DegreeC,
     Kelvin,
     KelvinPerWatt,
+    SquareCentimetre,
     Ampere,
     Milliohm,
     Percent,
@@ -74,6 +75,8 @@ inline constexpr Figure<A> kTemperatureRise{
     "temperature_rise", [](const A& a) { return a.temperatureRiseK; }, Kelvin, 1, 1};
 inline constexpr Figure<A> kThermalResistance{
     "thermal_resistance", [](const A& a) { return a.thermalResistanceKPerW; }, KelvinPerWatt, 1, 1};
+inline constexpr Figure<A> kSurface{"surface", [](const A& a) { return a.surfaceCm2; },
+                                    SquareCentimetre, 1, 1};
 inline constexpr Figure<A> kCoreLossDensity{"core_loss_density",
                                             [](const A& a) { return a.coreLossDensityWPerM3; },
                                             KilowattPerCubicMetre, units::kKilowatt, 1};
@@ -135,8 +138,8 @@ inline constexpr Figure<A> kWindingsFit{
 inline constexpr Figure<LossAnalysis> kCoreFigures[] = {
     figures::kConduction,      figures::kFluxDensityPeak,   figures::kFluxDensityPeakWorst,
     figures::kSaturation,      figures::kSaturationMargin,  figures::kCoreTemperature,
-    figures::kTemperatureRise, figures::kThermalResistance, figures::kCoreLossDensity,
-    figures::kCoreLoss};
+    figures::kTemperatureRise, figures::kThermalResistance, figures::kSurface,
+    figures::kCoreLossDensity, figures::kCoreLoss};
 inline constexpr Figure<WindingLoss> kWindingFigures[] = {
     figures::kHalves,   figures::kCurrentRms, figures::kResistanceDc,     figures::kLayers,
     figures::kPorosity, figures::kAcFactor,   figures::kWindingCopperLoss};

@@ -36,8 +36,9 @@ struct LossOptimum {
 
 // Calculates the design with every maximum induction from limits::kOptimumFirstInductionMilliT
 // to limits::kOptimumLastInductionMilliT thousandths of a tesla, every other input as `design`
-// holds them, and takes the admissible one of least total loss (the lowest of equals).
+// holds them, and takes the admissible one of least total loss (the lowest of equals); the air as
+// AnalyseLosses takes it.
 LossOptimum FindLossOptimum(const stages::Inputs& design, const FerriteMaterial& material,
-                            double ambientC = limits::kDefaultAmbientC);
+                            double ambientC = limits::kDefaultAmbientC, double airSpeedMPerS = 0);
 
 }  // namespace toroglav

@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/constants.h"
 #include "calc/limits.h"
 
 namespace toroglav {
-
-double ThermalResistance(double coreVolumeCm3) {
-    return constants::kThermalResistanceAt1Cm3 *
-           std::pow(coreVolumeCm3, constants::kThermalResistanceVolumeExponent);
-}
 
 namespace {
 
@@ -60,10 +54,13 @@ SettledCore BelowLimit(const SettledCore& settled, double limitC) {
 
 }  // namespace
 
-SettledCore SettledTemperature(double ambientC, double thermalResistanceKPerW, double limitC,
-                               const std::function<double(double)>& lossW) {
+SettledCore SettledTemperature(double ambientC,
+                               const std::function<double(double)>& thermalResistanceKPerW,
+                               double limitC, const std::function<double(double)>& lossW) {
     // How much warmer the losses at T would make the core than T: not below 0 at ambient.
-    const auto excess = [&](double t) { return ambientC + thermalResistanceKPerW * lossW(t) - t; };
+    const auto excess = [&](double t) {
+        return ambientC + thermalResistanceKPerW(t) * lossW(t) - t;
+    };
     if (std::isnan(ambientC)) return {};
     if (!(ambientC < limitC)) return {Outcome::RunsAway};
     double low = ambientC;
@@ -96,7 +93,8 @@ SettledCore SettledTemperature(double ambientC, double thermalResistanceKPerW, d
     // The steps may have passed over a balance where the losses fall with temperature (a ferrite
     // towards its loss minimum): look for the first crossing from ambient. The excess falls with
     // temperature at 1 K/K plus R_th times the rate the losses fall, so a step of half the excess
-    // passes no balance where they fall by less than 1 / R_th W/K; at least kScanStepK.
+    // passes no balance where they fall by less than 1 / R_th W/K (a thermal resistance that
+    // falls as the core warms only makes the excess fall faster); at least kScanStepK.
     constexpr double kScanStepK = 5;
     low = ambientC;
     excessLow = excess(low);

@@ -1,14 +1,12 @@
 #pragma once
-// The temperature a transformer's core settles at in free air: T = T_ambient + R_th P(T), where
-// the loss P itself depends on the temperature (the ferrite's loss curve, copper's resistance).
+// The temperature a transformer's core settles at: T = T_ambient + R_th(T) P(T), where the loss P
+// depends on the temperature (the ferrite's loss curve, copper's resistance) and so does the
+// thermal resistance R_th to the air (surface_heat_transfer.h: convection and radiation grow with
+// the rise).
 
 #include <functional>
 
 namespace toroglav {
-
-// R_th = 53 Ve^-0.54 K/W with the core volume Ve in cm3: the empirical thermal resistance of a
-// ferrite transformer in free air.
-double ThermalResistance(double coreVolumeCm3);
 
 struct SettledCore {
     enum class Outcome {
@@ -22,11 +20,12 @@ struct SettledCore {
 };
 
 // The lowest temperature at or above `ambientC` where the losses `lossW(T)` balance the heat the
-// core gives off, to limits::kSettledToleranceK, below `limitC` (the ferrite's Curie
-// temperature): a balance at it or above, or within the tolerance of it, or none, is thermal
-// runaway. The temperature settled at
-// is the last one `lossW` was asked for, so a caller may keep what it worked out there.
-SettledCore SettledTemperature(double ambientC, double thermalResistanceKPerW, double limitC,
-                               const std::function<double(double)>& lossW);
+// core gives off through `thermalResistanceKPerW(T)`, to limits::kSettledToleranceK, below `limitC`
+// (the ferrite's Curie temperature): a balance at it or above, or within the tolerance of it, or
+// none, is thermal runaway. The temperature settled at is the last one `lossW` was asked for, so a
+// caller may keep what it worked out there.
+SettledCore SettledTemperature(double ambientC,
+                               const std::function<double(double)>& thermalResistanceKPerW,
+                               double limitC, const std::function<double(double)>& lossW);
 
 }  // namespace toroglav

@@ -7,7 +7,8 @@
 // Bytes that begin with --winding are its options (with --core and --set, each taking the next
 // argument; anything else is dropped, so no file is read or written): the plan prints its
 // NAME=VALUE lines, fitting only within its depth, or refuses in one line; --list-bobbins prints
-// four tab-separated fields a line.
+// four tab-separated fields a line. Bytes that begin with --thermal are its options in the same
+// way: three figures, a rise not below 0, or one line of refusal.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -15,6 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -113,18 +115,16 @@ void CheckMaterialCommand(const std::vector<std::string_view>& args) {
         "the flag is 0 or 1");
 }
 
-// The arguments of a --winding input: the plan's options and the design's edits, nothing that
-// names a file.
-std::vector<std::string_view> WindingArguments(const std::vector<std::string_view>& chunks) {
-    static constexpr std::string_view kWithValue[] = {"--bobbin", "--wire-grade", "--tape-layers",
-                                                      "--margin", "--core",       "--set"};
-    static constexpr std::string_view kFlags[] = {"--winding", "--interleave",
-                                                  "--triple-insulated"};
+// The arguments of a --winding or --thermal input: its options and the design's edits, nothing
+// that names a file.
+std::vector<std::string_view> OptionArguments(const std::vector<std::string_view>& chunks,
+                                              std::span<const std::string_view> withValue,
+                                              std::span<const std::string_view> flags) {
     std::vector<std::string_view> args;
     for (std::size_t i = 0; i < chunks.size(); ++i) {
-        if (std::ranges::find(kFlags, chunks[i]) != std::end(kFlags)) {
+        if (std::ranges::find(flags, chunks[i]) != flags.end()) {
             args.push_back(chunks[i]);
-        } else if (std::ranges::find(kWithValue, chunks[i]) != std::end(kWithValue)) {
+        } else if (std::ranges::find(withValue, chunks[i]) != withValue.end()) {
             args.push_back(chunks[i]);
             if (i + 1 < chunks.size()) args.push_back(chunks[++i]);
         }
@@ -178,6 +178,26 @@ void CheckWindingCommand(const std::vector<std::string_view>& args) {
             "a plan that fits is within the depth");
 }
 
+void CheckThermalCommand(const std::vector<std::string_view>& args) {
+    Captured out, err;
+    const int exitCode = cli::Run(args, nullptr, out.stream, err.stream);
+    const std::string printed = out.Close();
+    const std::string error = err.Close();
+    if (exitCode == cli::kExitUsage) {
+        fuzz::Require(printed.empty(), "a refused --thermal prints nothing");
+        fuzz::Require(error.starts_with("toroglav-calc: ") && error.find('\n') == error.size() - 1,
+                      "a refused --thermal says why in one line");
+        return;
+    }
+    fuzz::Require(exitCode == cli::kExitOk, "the figures are printed");
+    fuzz::Require(printed.starts_with("surface_cm2=") &&
+                      std::count(printed.begin(), printed.end(), '\n') == 3,
+                  "three lines");
+    const double rise = PrintedNumber(printed, "\ntemperature_rise_K=");
+    const double resistance = PrintedNumber(printed, "\nthermal_resistance_K_W=");
+    fuzz::Require(std::isnan(rise) || (rise >= 0 && resistance >= 0), "a rise is not below 0");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -193,7 +213,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (chunks.front() == "--winding") {
-        CheckWindingCommand(WindingArguments(chunks));
+        static constexpr std::string_view kWithValue[] = {
+            "--bobbin", "--wire-grade", "--tape-layers", "--margin", "--core", "--set"};
+        static constexpr std::string_view kFlags[] = {"--winding", "--interleave",
+                                                      "--triple-insulated"};
+        CheckWindingCommand(OptionArguments(chunks, kWithValue, kFlags));
+        return 0;
+    }
+    if (chunks.front() == "--thermal") {
+        static constexpr std::string_view kWithValue[] = {"--dissipation", "--ambient",
+                                                          "--air-speed", "--core", "--set"};
+        static constexpr std::string_view kFlags[] = {"--thermal"};
+        CheckThermalCommand(OptionArguments(chunks, kWithValue, kFlags));
         return 0;
     }
     if (chunks.front() == "--list-bobbins") {

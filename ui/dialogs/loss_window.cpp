@@ -51,6 +51,7 @@ constexpr Caption kCaptions[] = {
     {"core_temperature", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Температура сердечника")},
     {"temperature_rise", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Перегрев сердечника")},
     {"thermal_resistance", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Тепловое сопротивление")},
+    {"surface", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Поверхность охлаждения")},
     {"core_loss_density",
      QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Удельные потери в сердечнике")},
     {"core_loss", QT_TRANSLATE_NOOP("toroglav::ui::LossWindow", "Потери в сердечнике")},
@@ -112,6 +113,8 @@ QString UnitOf(FigureUnit unit) {
             return LossWindow::tr("К");
         case FigureUnit::KelvinPerWatt:
             return LossWindow::tr("К/Вт");
+        case FigureUnit::SquareCentimetre:
+            return LossWindow::tr("см2");
         case FigureUnit::Ampere:
             return LossWindow::tr("А");
         case FigureUnit::Milliohm:
@@ -145,8 +148,8 @@ LossAnalysis NoFigures() {
     a.judged = false;
     a.conduction = a.fluxDensityPeakT = a.fluxDensityPeakWorstT = a.saturationFluxDensityT =
         a.saturationMarginT = a.coreTemperatureC = a.temperatureRiseK = a.thermalResistanceKPerW =
-            a.coreLossDensityWPerM3 = a.coreLossW = a.copperLossW = a.totalLossW = a.loadPowerW =
-                a.efficiency = kNaN;
+            a.surfaceCm2 = a.coreLossDensityWPerM3 = a.coreLossW = a.copperLossW = a.totalLossW =
+                a.loadPowerW = a.efficiency = kNaN;
     return a;
 }
 
@@ -203,6 +206,7 @@ LossWindow::LossWindow(QWidget* owner)
     : QDialog(owner),
       material_(new QComboBox(this)),
       ambient_(new QLineEdit(u"40"_s, this)),
+      airSpeed_(new QLineEdit(u"0"_s, this)),
       plot_(new LossPlot(this)),
       halvesNote_(new QLabel(this)),
       models_(new QLabel(this)),
@@ -221,8 +225,14 @@ LossWindow::LossWindow(QWidget* owner)
         ambient_->fontMetrics().horizontalAdvance(QString(kAmbientCharacters, u'0')) + units.x(6));
     auto* ambientCaption = new QLabel(tr("&Температура окружающей среды, °C:"), this);
     ambientCaption->setBuddy(ambient_);
+    airSpeed_->setAlignment(Qt::AlignCenter);
+    airSpeed_->setFixedWidth(ambient_->width());
+    airSpeed_->setObjectName(u"air_speed"_s);
+    auto* airSpeedCaption = new QLabel(tr("&Обдув, м/с:"), this);
+    airSpeedCaption->setBuddy(airSpeed_);
     connect(material_, &QComboBox::currentIndexChanged, this, &LossWindow::Recompute);
     connect(ambient_, &QLineEdit::textEdited, this, &LossWindow::Recompute);
+    connect(airSpeed_, &QLineEdit::textEdited, this, &LossWindow::Recompute);
 
     halvesNote_->setText(
         tr("У обмоток из двух половин ток и сопротивление указаны для одной "
@@ -257,6 +267,9 @@ LossWindow::LossWindow(QWidget* owner)
     top->addSpacing(units.x(12));
     top->addWidget(ambientCaption);
     top->addWidget(ambient_);
+    top->addSpacing(units.x(12));
+    top->addWidget(airSpeedCaption);
+    top->addWidget(airSpeed_);
     top->addStretch();
     auto* results = new QVBoxLayout;
     results->addLayout(BuildResults());
@@ -374,26 +387,31 @@ const FerriteMaterial& LossWindow::Material() const {
     return FerriteMaterials()[static_cast<std::size_t>(std::max(0, material_->currentIndex()))];
 }
 
-std::optional<double> LossWindow::Ambient() const {
+std::optional<double> LossWindow::Typed(const QLineEdit& edit, double lowest, double highest) {
     // The whole text a number, with a decimal comma or point.
     bool number = false;
-    const double ambientC = ambient_->text().trimmed().replace(u',', u'.').toDouble(&number);
-    if (!number || !(ambientC >= limits::kLowestAmbientC && ambientC <= limits::kHighestAmbientC))
-        return std::nullopt;
-    return ambientC;
+    const double value = edit.text().trimmed().replace(u',', u'.').toDouble(&number);
+    if (!number || !(value >= lowest && value <= highest)) return std::nullopt;
+    return value;
 }
 
 void LossWindow::Recompute() {
     if (!design_) return;
-    const std::optional<double> ambientC = Ambient();
-    // A temperature the analysis does not take shows in red, with no figures at all.
-    QPalette colour = ambient_->palette();
-    colour.setColor(QPalette::Text, ambientC ? palette().color(QPalette::Text) : kWarningColour);
-    ambient_->setPalette(colour);
+    const std::optional<double> ambientC =
+        Typed(*ambient_, limits::kLowestAmbientC, limits::kHighestAmbientC);
+    const std::optional<double> airSpeed = Typed(*airSpeed_, 0, limits::kFastestAirSpeedMPerS);
+    // A temperature or air speed the analysis does not take shows in red, with no figures at all.
+    for (const auto& [edit, taken] :
+         {std::pair(ambient_, ambientC.has_value()), std::pair(airSpeed_, airSpeed.has_value())}) {
+        QPalette colour = edit->palette();
+        colour.setColor(QPalette::Text, taken ? palette().color(QPalette::Text) : kWarningColour);
+        edit->setPalette(colour);
+    }
     ambientTaken_ = ambientC.has_value();
-    if (ambientC) {
-        analysis_ = AnalyseLosses(*design_, Material(), *ambientC);
-        optimum_ = FindLossOptimum(design_->inputs, Material(), *ambientC);
+    airSpeedTaken_ = airSpeed.has_value();
+    if (ambientC && airSpeed) {
+        analysis_ = AnalyseLosses(*design_, Material(), *ambientC, *airSpeed);
+        optimum_ = FindLossOptimum(design_->inputs, Material(), *ambientC, *airSpeed);
     } else {
         analysis_ = NoFigures();
         optimum_ = LossOptimum{};
@@ -424,7 +442,8 @@ void LossWindow::ShowAnalysis() {
             Number(kOptimumFigures[i].Shown(optimum_), kOptimumFigures[i].decimals));
     apply_->setEnabled(optimum_.inductionMaxT.has_value());
 
-    ShowWinding(windings_[0], ambientTaken_ ? std::optional(analysis_.primary) : std::nullopt,
+    const bool airTaken = ambientTaken_ && airSpeedTaken_;
+    ShowWinding(windings_[0], airTaken ? std::optional(analysis_.primary) : std::nullopt,
                 WindingName(0, analysis_.primary.halves));
     for (std::size_t k = 0; k < kOutputCount; ++k) {
         const auto& output = analysis_.outputs[k];
@@ -434,7 +453,8 @@ void LossWindow::ShowAnalysis() {
     QStringList warnings;
     if (!ambientTaken_)
         warnings << tr("Температура окружающей среды должна быть числом от −55 до 150 °C.");
-    else if (!analysis_.judged)
+    if (!airSpeedTaken_) warnings << tr("Скорость обдува должна быть числом от 0 до 20 м/с.");
+    if (airTaken && !analysis_.judged)
         warnings << tr("Потери не оценить: %1.")
                         .arg(UnjudgedText(analysis_.unjudged, analysis_.unjudgedOutput));
     if (analysis_.thermalRunaway)
@@ -445,7 +465,7 @@ void LossWindow::ShowAnalysis() {
         warnings << tr(
             "Рабочая точка вне данных производителя материала: потери или индукция "
             "насыщения экстраполированы и приблизительны.");
-    if (!optimum_.inductionMaxT && ambientTaken_)
+    if (!optimum_.inductionMaxT && airTaken)
         warnings << tr("Ни одна максимальная индукция от 0,020 до 0,300 Т не допустима.");
     warnings_->setText(warnings.join(u'\n'));
     halvesNote_->setVisible(

@@ -1,11 +1,12 @@
 #pragma once
 // The "Потери и нагрев" window: the losses and the heating of the design the main window last
-// calculated (calc/analysis/loss_analysis.h), with a ferrite of the library and an ambient
-// temperature chosen here, and the plot of the losses against the maximum induction with its
-// optimum.
+// calculated (calc/analysis/loss_analysis.h), with a ferrite of the library, an ambient
+// temperature and an air speed chosen here, and the plot of the losses against the maximum
+// induction with its optimum.
 //
 // It follows the main window, which hands it the numbers of every design it calculates while it
-// is open (ShowDesign); a change of the material or the ambient temperature recomputes at once.
+// is open (ShowDesign); a change of the material, the ambient temperature or the air speed
+// recomputes at once.
 // The material follows the main window's N87/N27 choice whenever that choice changes. Its figures
 // and their order come from calc/analysis/loss_figures.h, their captions from here. It changes
 // no design: "Применить оптимум" only asks the main window (optimumApplied), which sets its
@@ -62,8 +63,8 @@ private:
 
     QGridLayout* BuildResults();
     QGridLayout* BuildWindings();
-    // The ambient temperature typed, when it is one the analysis takes.
-    std::optional<double> Ambient() const;
+    // The number typed in `edit`, when it lies from `lowest` to `highest`.
+    static std::optional<double> Typed(const QLineEdit& edit, double lowest, double highest);
     void Recompute();
     void ShowAnalysis();
     void ShowWinding(WindingRow& row, const std::optional<WindingLoss>& winding,
@@ -74,10 +75,12 @@ private:
     std::int32_t designMaterial_ = -1;  // the design's choice the material list last followed
     LossAnalysis analysis_;
     LossOptimum optimum_;
-    bool ambientTaken_ = true;
+    bool ambientTaken_ = true;  // the ambient temperature typed is one the analysis takes
+    bool airSpeedTaken_ = true;
 
     QComboBox* material_;
     QLineEdit* ambient_;
+    QLineEdit* airSpeed_;  // m/s
     LossPlot* plot_;
     QLabel* halvesNote_;
     QLabel* models_;  // the main window's core loss and overheating, and what each model is

@@ -14,8 +14,8 @@ namespace toroglav {
 namespace {
 
 // The default design at 0,28 T: a ring of 40 x 25 x 11 fills 0,093 of its window and its core
-// settles 27,3 K above the air; one of 100 x 60 x 53,3 gets 4 turns where 4,45 were wanted, and
-// the higher induction heats it by 28,7 K (the loss analysis with N87 in 40 C air).
+// settles 24,0 K above the air; one of 100 x 60 x 53,3 gets 4 turns where 4,45 were wanted, and
+// the higher induction heats it by 24,6 K (the loss analysis with N87 in 40 C air).
 DesignRecord HotterDesign() {
     DesignRecord design;
     design.m_strInductionMax = "0,28";
@@ -27,12 +27,12 @@ constexpr auto T = CoreType::Ring;
 constexpr CatalogueCore kHandMade[] = {
     {"big", "", R, T, {"60", "30", "20", "", "", ""}},               // 42,4 cm3
     {"window too small", "", R, T, {"40", "10", "11", "", "", ""}},  // fill 0,314
-    {"hot", "", R, T, {"100", "60", "53,3", "", "", ""}},            // 28,7 K
+    {"hot", "", R, T, {"100", "60", "53,3", "", "", ""}},            // 24,6 K
     {"no cross-section", "", R, T, {"40", "40", "11", "", "", ""}},  // inf, a warning
     {"small", "", R, T, {"40", "25", "11", "", "", ""}},             // 8,4 cm3
     {"small", "", R, T, {"40", "25", "11", "", "", ""}},             // listed once
 };
-constexpr double kMaxRise = 28;
+constexpr double kMaxRise = 24.4;
 
 std::vector<std::string_view> Names(const Advice& advice) {
     std::vector<std::string_view> names;
@@ -45,20 +45,21 @@ TEST(CoreAdviser, KeepsTheCoresThatCarryTheDesignSmallestFirst) {
     const Advice advice = AdviseCores(design, kHandMade, kMaxRise);
     EXPECT_EQ(Names(advice), (std::vector<std::string_view>{"small", "big"}));
     EXPECT_EQ(advice.cores[0].primaryTurns, "57 (57,49)");
-    EXPECT_EQ(advice.failures, (std::array<int, kAdviceCriteria>{1, 1, 1, 0, 1}));
+    // The rise leaves out the hot ring and the one whose window is too small (26,5 K).
+    EXPECT_EQ(advice.failures, (std::array<int, kAdviceCriteria>{1, 1, 1, 0, 2}));
     EXPECT_EQ(design, HotterDesign());  // advising changes nothing of the design
 }
 
-// 20 A from 17 V at 10 A/mm2: the copper heats the small ring's core (listed twice) by 73,9 K,
-// the big one's by 29,4 K, the hot one's by 30,2 K and the one with too small a window by 55,8 K.
+// 20 A from 17 V at 10 A/mm2: the copper heats the small ring's core (listed twice) by 53,4 K,
+// the big one's by 28,8 K, the hot one's by 25,7 K and the one with too small a window by 55,2 K.
 TEST(CoreAdviser, ACoreThatRisesAboveTheLimitIsLeftOut) {
     DesignRecord design = HotterDesign();
     design.m_strOutCurrent[0] = "20";
     design.m_strCurrentDensity = "10";
-    const Advice advice = AdviseCores(design, kHandMade, 30);
-    EXPECT_EQ(Names(advice), std::vector<std::string_view>{"big"});
+    const Advice advice = AdviseCores(design, kHandMade, 28);
+    EXPECT_EQ(Names(advice), std::vector<std::string_view>{"hot"});
     EXPECT_EQ(advice.failures[static_cast<std::size_t>(AdviceCriterion::TemperatureRise)], 4);
-    EXPECT_LE(advice.cores[0].analysis.temperatureRiseK, 30);
+    EXPECT_LE(advice.cores[0].analysis.temperatureRiseK, 28);
 }
 
 // Every figure of a row from the one model: its core and copper loss add up to its total.

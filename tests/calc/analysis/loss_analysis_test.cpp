@@ -60,11 +60,15 @@ INSTANTIATE_TEST_SUITE_P(
                      2.10807645}),
     [](const auto& info) { return info.param.name; });
 
+double kOneKPerW(double) {
+    return 1;
+}
+
 // A loss that would settle the core at or above the limit, or nowhere, runs away; one that is not
 // a number cannot be judged.
 TEST(CoreTemperature, SettlesOnlyBelowTheLimit) {
     const auto settle = [](double lossW) {
-        return SettledTemperature(40, 1, 210, [lossW](double) { return lossW; });
+        return SettledTemperature(40, kOneKPerW, 210, [lossW](double) { return lossW; });
     };
     EXPECT_EQ(settle(171).outcome, SettledCore::Outcome::RunsAway);  // 211 C
     EXPECT_EQ(settle(170).outcome, SettledCore::Outcome::RunsAway);  // 210 C
@@ -74,7 +78,8 @@ TEST(CoreTemperature, SettlesOnlyBelowTheLimit) {
     EXPECT_NEAR(settled.temperatureC, 200, limits::kSettledToleranceK);
     // Losses that grow ever faster pass the limit on the way: the scan finds no balance below.
     EXPECT_EQ(
-        SettledTemperature(40, 1, 210, [](double t) { return t < 205 ? 0.9 * t : 1e9; }).outcome,
+        SettledTemperature(40, kOneKPerW, 210, [](double t) { return t < 205 ? 0.9 * t : 1e9; })
+            .outcome,
         SettledCore::Outcome::RunsAway);
 }
 
@@ -84,11 +89,11 @@ DesignRecord SmallRing() {
     record.m_strInductionMax = "0,3";
     record.m_strDimD = "14";
     record.m_strDimd = "8";
-    record.m_strDimh = "6";
+    record.m_strDimh = "5";
     return record;
 }
 
-// 170 W through a ring of 14 x 8 x 6 mm heats it past any balance below N87's Curie temperature.
+// 170 W through a ring of 14 x 8 x 5 mm heats it past any balance below N87's Curie temperature.
 TEST(LossAnalysis, SmallHotCoreRunsAway) {
     const LossAnalysis a = AnalyseLosses(DesignResult(SmallRing()), MaterialOfDesign(0));
     EXPECT_TRUE(a.judged);

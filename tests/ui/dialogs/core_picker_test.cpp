@@ -132,10 +132,10 @@ private slots:
             QTest::keyClick(adviser->focusWidget(), Qt::Key_Return);
         });
         window.Click(ids::kAdviseCore);
-        QCOMPARE(firstTwo, (QStringList{u"T 34/19/11"_s, u"T 34/19/12"_s}));
+        QCOMPARE(firstTwo, (QStringList{u"T 36/23/10"_s, u"T 29/19/15"_s}));
         QCOMPARE(Shown(window, {ids::kDimD, ids::kDimd, ids::kDimh}),
-                 (QStringList{u"33.66"_s, u"19.4"_s, u"11.5"_s}));
-        QCOMPARE(window.Text(ids::kPrimaryTurns), u"81 (80,98)"_s);
+                 (QStringList{u"29.9"_s, u"19"_s, u"15"_s}));
+        QCOMPARE(window.Text(ids::kPrimaryTurns), u"81 (81,23)"_s);
     }
 };
 

@@ -135,6 +135,18 @@ private slots:
         ambient->setText(u"25"_s);
         emit ambient->textEdited(u"25"_s);
         QVERIFY(Field(*losses, u"core_temperature"_s) != u"—"_s);
+        // So does an air speed; a stream that is taken cools the core.
+        const double stillRise = losses->analysis().temperatureRiseK;
+        auto* airSpeed = losses->findChild<QLineEdit*>(u"air_speed"_s);
+        QVERIFY(airSpeed);
+        for (const QString& typed : {u"-1"_s, u"ветер"_s, u"2"_s}) {
+            airSpeed->setText(typed);
+            emit airSpeed->textEdited(typed);
+            const bool taken = typed == u"2"_s;
+            QCOMPARE(Field(*losses, u"warnings"_s).contains(u"от 0 до 20 м/с"_s), !taken);
+            QCOMPARE(Field(*losses, u"core_temperature"_s) == u"—"_s, !taken);
+        }
+        QVERIFY(losses->analysis().temperatureRiseK < stillRise);
     }
 
     // The optimum goes into the main window's induction, which calculates; the loss window
