@@ -193,9 +193,19 @@ void CheckThermalCommand(const std::vector<std::string_view>& args) {
     fuzz::Require(printed.starts_with("surface_cm2=") &&
                       std::count(printed.begin(), printed.end(), '\n') == 3,
                   "three lines");
-    const double rise = PrintedNumber(printed, "\ntemperature_rise_K=");
-    const double resistance = PrintedNumber(printed, "\nthermal_resistance_K_W=");
-    fuzz::Require(std::isnan(rise) || (rise >= 0 && resistance >= 0), "a rise is not below 0");
+    // Six significant digits at most ("5.6713"), or nan where no balance is found.
+    const auto figure = [&printed](std::string_view key) {
+        std::size_t start = printed.find(key);
+        if (start == std::string::npos) return -1.0;
+        start += key.size();
+        const std::string_view text(printed.data() + start, printed.find('\n', start) - start);
+        double value = -1;
+        const auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), value);
+        return failed == std::errc{} && end == text.data() + text.size() ? value : -1.0;
+    };
+    fuzz::Require(
+        !(figure("\ntemperature_rise_K=") < 0) && !(figure("\nthermal_resistance_K_W=") < 0),
+        "a rise and a thermal resistance not below 0, or nan");
 }
 
 }  // namespace
