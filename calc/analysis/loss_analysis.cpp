@@ -114,7 +114,7 @@ private:
 };
 
 std::vector<PlacedWinding> PlaceWindings(const DesignResult& d, const winding::Plan& plan,
-                                         const winding::PlanOptions& options, Spectra& spectra) {
+                                         Spectra& spectra) {
     const stages::Inputs& in = d.inputs;
     std::vector<WindingWire> wires;
     const bool pushPull = in.converter == Converter::PushPull;
@@ -133,8 +133,9 @@ std::vector<PlacedWinding> PlaceWindings(const DesignResult& d, const winding::P
     for (const WindingWire& wire : wires)
         placed.push_back(PlacedWinding{.wire = wire, .pitchMm = kNaN});
     if (!plan.planned) return placed;  // no room to judge: UnjudgedOf
-    // The windings as the plan lays them: the primary (or its two parts), and the outputs in use
-    // in the same order as `wires`.
+    // The windings as the plan lays them: the primary (or the two parts of an interleaved one,
+    // where its turns are enough to split), and the outputs in use in the same order as `wires`.
+    const bool interleaved = plan.windings.front().part == winding::Part::FirstHalf;
     std::size_t output = 0;
     for (const winding::Winding& w : plan.windings) {
         PlacedWinding& p = placed[w.output == 0 ? 0 : ++output];
@@ -157,7 +158,7 @@ std::vector<PlacedWinding> PlaceWindings(const DesignResult& d, const winding::P
         }
         p.layers += layers;
         p.parts[static_cast<std::size_t>(p.partCount++)] = {
-            .fieldLayers = w.output > 0 && options.interleave ? layers / 2.0 : layers,
+            .fieldLayers = w.output > 0 && interleaved ? layers / 2.0 : layers,
             .pitchMm = pitchMm,
             .resistancePerResistivity = w.resistanceDcOhm / constants::kCopperResistivity20C};
     }
@@ -326,7 +327,7 @@ LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& materia
                            double airSpeedMPerS, const winding::PlanOptions& windingOptions) {
     Spectra spectra(d.outputs.duty.nominal);
     const winding::Plan plan = winding::PlanWinding(d, windingOptions);
-    LossModel model(d, material, PlaceWindings(d, plan, windingOptions, spectra));
+    LossModel model(d, material, PlaceWindings(d, plan, spectra));
 
     LossAnalysis a;
     a.windingsFit = plan.fits;
