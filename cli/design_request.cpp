@@ -150,9 +150,9 @@ std::optional<std::string> ParseDesignRequest(std::span<const std::string_view> 
         if (isGiven(option) && !advise) return Joined({"'", option, "' belongs to '--advise'"});
     if (request.winding.plan && (losses || advise))
         return "'--winding' and '--losses' or '--advise' ask for different listings";
-    if (request.winding.anyOption && !request.winding.plan)
+    if (request.winding.anyOption && !request.winding.plan && !losses)
         return "'--bobbin', '--wire-grade', '--interleave', '--tape-layers', '--margin' and "
-               "'--triple-insulated' belong to '--winding'";
+               "'--triple-insulated' belong to '--winding' or '--losses'";
     request.mode = thermal                ? Mode::Thermal
                    : losses               ? Mode::Losses
                    : advise               ? Mode::Advice

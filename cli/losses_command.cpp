@@ -46,10 +46,15 @@ std::string ListLosses(const FerriteMaterial& material, double ambientC, const L
 
 int RunLosses(const DesignRequest& request, const CalculatedDesign& design,
               const Streams& streams) {
+    const winding::PlanOptions& windingOptions = request.winding.options;
+    if (const auto unsuited = UnsuitedWindingOptions(windingOptions, design.result.inputs)) {
+        PrintError(streams.err, *unsuited);
+        return kExitUsage;
+    }
     const FerriteMaterial& material =
         request.material ? *request.material : MaterialOfDesign(design.typed.m_nMaterial);
-    const LossAnalysis analysis =
-        AnalyseLosses(design.result, material, request.ambientC, request.airSpeedMPerS);
+    const LossAnalysis analysis = AnalyseLosses(design.result, material, request.ambientC,
+                                                request.airSpeedMPerS, windingOptions);
     if (!analysis.judged)
         Print(streams.err,
               Joined({"toroglav-calc: the losses cannot be judged: ", analysis.reason, "\n"}));
@@ -57,8 +62,8 @@ int RunLosses(const DesignRequest& request, const CalculatedDesign& design,
         Print(streams.err,
               "toroglav-calc: the core runs away; at its Curie temperature no current carries the "
               "power through the primary's resistance\n");
-    const LossOptimum optimum =
-        FindLossOptimum(design.result.inputs, material, request.ambientC, request.airSpeedMPerS);
+    const LossOptimum optimum = FindLossOptimum(design.result.inputs, material, request.ambientC,
+                                                request.airSpeedMPerS, windingOptions);
     if (analysis.judged && !optimum.inductionMaxT)
         Print(streams.err,
               "toroglav-calc: no maximum induction from 0.020 to 0.300 T is admissible: none gives "

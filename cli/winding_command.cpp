@@ -98,14 +98,9 @@ std::string ListWinding(const winding::Plan& plan) {
 int RunWinding(const DesignRequest& request, const CalculatedDesign& design,
                const Streams& streams) {
     const winding::PlanOptions& options = request.winding.options;
-    if (options.bobbin) {
-        const CatalogueCore* core = winding::CatalogueCoreOf(design.result.inputs);
-        if (!core || core->name != options.bobbin->core) {
-            PrintError(streams.err,
-                       Joined({"the bobbin '", options.bobbin->name, "' is made for the core ",
-                               options.bobbin->core, ", which the design does not have"}));
-            return kExitUsage;
-        }
+    if (const auto unsuited = UnsuitedWindingOptions(options, design.result.inputs)) {
+        PrintError(streams.err, *unsuited);
+        return kExitUsage;
     }
     const winding::Plan plan = winding::PlanWinding(design.result, options);
     if (!plan.planned)

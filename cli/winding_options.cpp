@@ -61,4 +61,13 @@ bool ReadWindingArgument(std::span<const std::string_view> args, std::size_t& i,
     return true;
 }
 
+std::optional<std::string> UnsuitedWindingOptions(const winding::PlanOptions& options,
+                                                  const stages::Inputs& design) {
+    if (!options.bobbin) return std::nullopt;
+    const CatalogueCore* core = winding::CatalogueCoreOf(design);
+    if (core && core->name == options.bobbin->core) return std::nullopt;
+    return Joined({"the bobbin '", options.bobbin->name, "' is made for the core ",
+                   options.bobbin->core, ", which the design does not have"});
+}
+
 }  // namespace toroglav::cli

@@ -1,6 +1,7 @@
 #pragma once
-// The options of "--winding": which bobbin, wire grade, interleaving, tape layers, margins and
-// triple-insulated outputs the winding plan takes (calc/winding/winding_plan.h).
+// The options of "--winding" and "--losses": which bobbin, wire grade, interleaving, tape
+// layers, margins and triple-insulated outputs the winding plan takes
+// (calc/winding/winding_plan.h).
 
 #include <cstddef>
 #include <optional>
@@ -22,5 +23,9 @@ struct WindingRequest {
 // too (i then moves past it), and returns true; a bad argument's message goes to `error`.
 bool ReadWindingArgument(std::span<const std::string_view> args, std::size_t& i,
                          WindingRequest& request, std::optional<std::string>& error);
+
+// Why the options do not suit the design (a bobbin made for another core), or nothing.
+std::optional<std::string> UnsuitedWindingOptions(const winding::PlanOptions& options,
+                                                  const stages::Inputs& design);
 
 }  // namespace toroglav::cli

@@ -1,8 +1,10 @@
 #include "calc/analysis/loss_analysis.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -72,14 +74,23 @@ struct WindingWire {
     const CurrentSpectrum* spectrum = nullptr;
 };
 
-// Where a winding lies, from the plan (winding_plan.h), once: it does not change with temperature.
-struct PlacedWinding {
-    WindingWire wire;
-    int layers = 0;
-    double wireMm = 0;   // the standard wire wound
+// A winding of the plan, or a part of an interleaved primary: the layers its field builds over
+// (Dowell's m) and its share of the resistance.
+struct WoundPart {
+    double fieldLayers = 0;
     double pitchMm = 0;  // of the conductors in its first (fullest) layer
     // R_dc over the copper's resistivity, 1/m.
     double resistancePerResistivity = 0;
+};
+
+// Where a winding lies, from the plan (winding_plan.h), once: it does not change with temperature.
+struct PlacedWinding {
+    WindingWire wire;
+    int layers = 0;                    // of all its parts
+    double wireMm = 0;                 // the standard wire wound
+    double pitchMm = 0;                // of the conductors in its first part's first layer
+    std::array<WoundPart, 2> parts{};  // the primary's halves when interleaved
+    int partCount = 0;
 };
 
 // The spectra of the three waveforms a winding's current can have, each made once when needed.
@@ -118,13 +129,16 @@ std::vector<PlacedWinding> PlaceWindings(const DesignResult& d, const winding::P
                                          ? spectra.CentreTapped()
                                          : spectra.Bipolar()});
     }
-    // The windings as the plan lays them with its defaults: the primary next to the leg, then the
-    // outputs in use, one plan winding each, in the same order.
     std::vector<PlacedWinding> placed;
-    for (std::size_t k = 0; k < wires.size(); ++k) {
-        PlacedWinding& p = placed.emplace_back(PlacedWinding{.wire = wires[k], .pitchMm = kNaN});
-        if (!plan.planned) continue;  // no room to judge: UnjudgedOf
-        const winding::Winding& w = plan.windings[k];
+    for (const WindingWire& wire : wires)
+        placed.push_back(PlacedWinding{.wire = wire, .pitchMm = kNaN});
+    if (!plan.planned) return placed;  // no room to judge: UnjudgedOf
+    // The windings as the plan lays them: the primary (or the two parts of an interleaved one,
+    // where its turns are enough to split), and the outputs in use in the same order as `wires`.
+    const bool interleaved = plan.windings.front().part == winding::Part::FirstHalf;
+    std::size_t output = 0;
+    for (const winding::Winding& w : plan.windings) {
+        PlacedWinding& p = placed[w.output == 0 ? 0 : ++output];
         // A centre-tapped winding is bifilar: each half has its turns in every layer. The part
         // of the halves' currents that carries the transformer's flux (their difference, with
         // every odd harmonic) flows the same way in the conductors of both halves, so its field
@@ -133,10 +147,20 @@ std::vector<PlacedWinding> PlaceWindings(const DesignResult& d, const winding::P
         // halves' common part (DC, and a push-pull half's even harmonics) flows opposite ways in
         // neighbouring conductors and makes little field; counting its harmonics at that factor
         // errs high by their small share.
-        p.layers = static_cast<int>(w.layers.size());
-        p.wireMm = w.wireMm;
-        p.pitchMm = winding::Winding::PitchMm(w.layers.front());
-        p.resistancePerResistivity = w.resistanceDcOhm / constants::kCopperResistivity20C;
+        // Between the parts of an interleaved primary the field falls from the first part's to
+        // the opposite of the second's, so the outputs count half their layers each way (exact
+        // for one output, the parts' turns equal; with several, those next to a part more).
+        const int layers = static_cast<int>(w.layers.size());
+        const double pitchMm = winding::Winding::PitchMm(w.layers.front());
+        if (p.partCount == 0) {
+            p.wireMm = w.wireMm;
+            p.pitchMm = pitchMm;
+        }
+        p.layers += layers;
+        p.parts[static_cast<std::size_t>(p.partCount++)] = {
+            .fieldLayers = w.output > 0 && interleaved ? layers / 2.0 : layers,
+            .pitchMm = pitchMm,
+            .resistancePerResistivity = w.resistanceDcOhm / constants::kCopperResistivity20C};
     }
     return placed;
 }
@@ -156,8 +180,10 @@ std::pair<Unjudged, int> UnjudgedOf(const DesignResult& d,
     if (!(d.core.ve > 0)) return {Unjudged::NoCoreVolume, 0};
     if (!(d.primary.inductionNom > 0)) return {Unjudged::NoFluxDensity, 0};
     for (const PlacedWinding& w : windings)
-        if (!(w.layers > 0 && w.pitchMm > 0 && w.resistancePerResistivity > 0))
-            return {Unjudged::NoRoom, 0};
+        for (int k = 0; k < std::max(w.partCount, 1); ++k)
+            if (const WoundPart& part = w.parts[static_cast<std::size_t>(k)];
+                !(w.layers > 0 && part.pitchMm > 0 && part.resistancePerResistivity > 0))
+                return {Unjudged::NoRoom, 0};
     return {Unjudged::No, 0};
 }
 
@@ -195,13 +221,23 @@ public:
     // Winding w's DC resistance and effective AC factor at the copper's resistivity `rho`.
     WindingLoss Winding(std::size_t w, double rho, double currentRmsA) const {
         const PlacedWinding& p = windings_[w];
+        const std::span<const WoundPart> parts(p.parts.data(),
+                                               static_cast<std::size_t>(p.partCount));
+        double resistancePerResistivity = 0;
+        for (const WoundPart& part : parts)
+            resistancePerResistivity += part.resistancePerResistivity;
         WindingLoss loss{.halves = p.wire.halves,
                          .currentRmsA = currentRmsA,
-                         .resistanceDcOhm = rho * p.resistancePerResistivity,
+                         .resistanceDcOhm = rho * resistancePerResistivity,
                          .layers = p.layers,
-                         .porosity = p.wireMm / p.pitchMm};
-        loss.acFactor = p.wire.spectrum->AcFactor(
-            DowellDelta(p.wireMm, p.pitchMm, SkinDepth(rho, frequencyHz_)), p.layers);
+                         .porosity = p.wireMm / p.pitchMm,
+                         .acFactor = 0};
+        // Each part's factor weighed by its share of the resistance.
+        const double skinDepthM = SkinDepth(rho, frequencyHz_);
+        for (const WoundPart& part : parts)
+            loss.acFactor += part.resistancePerResistivity / resistancePerResistivity *
+                             p.wire.spectrum->AcFactor(
+                                 DowellDelta(p.wireMm, part.pitchMm, skinDepthM), part.fieldLayers);
         loss.copperLossW =
             p.wire.halves * currentRmsA * currentRmsA * loss.resistanceDcOhm * loss.acFactor;
         return loss;
@@ -288,9 +324,9 @@ const FerriteMaterial& MaterialOfDesign(std::int32_t materialIndex) {
 }
 
 LossAnalysis AnalyseLosses(const DesignResult& d, const FerriteMaterial& material, double ambientC,
-                           double airSpeedMPerS) {
+                           double airSpeedMPerS, const winding::PlanOptions& windingOptions) {
     Spectra spectra(d.outputs.duty.nominal);
-    const winding::Plan plan = winding::PlanWinding(d);
+    const winding::Plan plan = winding::PlanWinding(d, windingOptions);
     LossModel model(d, material, PlaceWindings(d, plan, spectra));
 
     LossAnalysis a;

@@ -14,9 +14,9 @@
 // winding's current), core_temperature.h (the temperature the losses settle at, runaway at the
 // Curie temperature) and, for the thermal resistance, transformer_surface.h and
 // surface_heat_transfer.h (the wound transformer's outside, its windings' build over the core,
-// giving heat to still or moving air). The windings lie as the winding plan lays them with its
-// defaults (winding/winding_plan.h, as --winding prints it without options): its standard wire,
-// layers, pitch and turn lengths.
+// giving heat to still or moving air). The windings lie as the winding plan lays them with the
+// options given (winding/winding_plan.h, as --winding prints it): its standard wire, layers, pitch
+// and turn lengths; an interleaved primary's parts each build the field from nought.
 // loss_figures.h lists the figures with their units for every front end.
 
 #include <array>
@@ -26,6 +26,7 @@
 #include "calc/design/calculation.h"
 #include "calc/limits.h"
 #include "calc/magnetics/ferrite_material.h"
+#include "calc/winding/winding_plan.h"
 
 namespace toroglav {
 
@@ -100,8 +101,10 @@ std::string_view UnjudgedReason(Unjudged why, int output);
 // The material the window's choice stands for: N87 or N27 (N87 for any other index).
 const FerriteMaterial& MaterialOfDesign(std::int32_t materialIndex);
 
-// `airSpeedMPerS`: a horizontal stream of air past the transformer, 0 for still air.
+// `airSpeedMPerS`: a horizontal stream of air past the transformer, 0 for still air;
+// `windingOptions`: how the windings are laid, a bobbin among those of the design's core.
 LossAnalysis AnalyseLosses(const DesignResult& design, const FerriteMaterial& material,
-                           double ambientC = limits::kDefaultAmbientC, double airSpeedMPerS = 0);
+                           double ambientC = limits::kDefaultAmbientC, double airSpeedMPerS = 0,
+                           const winding::PlanOptions& windingOptions = {});
 
 }  // namespace toroglav

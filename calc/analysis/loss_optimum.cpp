@@ -23,10 +23,11 @@ bool OutputsAsAsked(const DesignResult& design) {
 }
 
 LossSample SampleAt(stages::Inputs inputs, int milliTesla, const FerriteMaterial& material,
-                    double ambientC, double airSpeedMPerS) {
+                    double ambientC, double airSpeedMPerS,
+                    const winding::PlanOptions& windingOptions) {
     inputs.inductionMax = milliTesla / 1000.0;
     const DesignResult design(inputs);
-    const LossAnalysis a = AnalyseLosses(design, material, ambientC, airSpeedMPerS);
+    const LossAnalysis a = AnalyseLosses(design, material, ambientC, airSpeedMPerS, windingOptions);
     return {.inductionMaxT = inputs.inductionMax,
             .fluxDensityPeakT = a.fluxDensityPeakT,
             .coreLossW = a.coreLossW,
@@ -43,14 +44,15 @@ LossSample SampleAt(stages::Inputs inputs, int milliTesla, const FerriteMaterial
 }  // namespace
 
 LossOptimum FindLossOptimum(const stages::Inputs& design, const FerriteMaterial& material,
-                            double ambientC, double airSpeedMPerS) {
+                            double ambientC, double airSpeedMPerS,
+                            const winding::PlanOptions& windingOptions) {
     LossOptimum optimum;
     optimum.samples.reserve(limits::kOptimumLastInductionMilliT -
                             limits::kOptimumFirstInductionMilliT + 1);
     for (int milli = limits::kOptimumFirstInductionMilliT;
          milli <= limits::kOptimumLastInductionMilliT; ++milli) {
         const LossSample& s = optimum.samples.emplace_back(
-            SampleAt(design, milli, material, ambientC, airSpeedMPerS));
+            SampleAt(design, milli, material, ambientC, airSpeedMPerS, windingOptions));
         if (s.admissible && (!optimum.inductionMaxT || s.totalLossW < optimum.totalLossW)) {
             optimum.inductionMaxT = s.inductionMaxT;
             optimum.fluxDensityPeakT = s.fluxDensityPeakT;

@@ -160,7 +160,7 @@ CurrentSpectrum CurrentSpectrum::PulseTrain(double duty, double directShare, int
     return spectrum;
 }
 
-double CurrentSpectrum::AcFactor(double deltaFundamental, int layers) const {
+double CurrentSpectrum::AcFactor(double deltaFundamental, double layers) const {
     if (!(deltaFundamental >= 0)) return std::numeric_limits<double>::quiet_NaN();
     const double m = layers;
     const double layerTerm = 2 * (m * m - 1) / 3;
@@ -174,7 +174,8 @@ double CurrentSpectrum::AcFactor(double deltaFundamental, int layers) const {
     const double stepsFundamental = deltaFundamental / kStep;
     double factor =
         directShare_ +
-        (layers <= 1
+        // One layer has no proximity part; one whose field reverses across it (m = 0.5) has.
+        (m == 1 || m < 0.5
              ? TabulatedSum<true>(harmonics_, tabulated, step_, stepsFundamental, 0)
              : TabulatedSum<false>(harmonics_, tabulated, step_, stepsFundamental, layerTerm));
     if (tabulated < harmonics_.size())

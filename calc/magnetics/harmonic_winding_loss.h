@@ -9,8 +9,10 @@
 // left carries under limits::kUnsummedCurrentShare of I_rms^2, or at kMaxHarmonics (duties under
 // about 5 %, far from any the converter runs at, leave more). It stops being valid where its
 // parts do: ideal edges (real ones, slowed by the switches and the leakage inductance, carry less
-// at the high harmonics, so the factor errs high), Dowell's field parallel to the layers, and
-// windings that are not interleaved.
+// at the high harmonics, so the factor errs high) and Dowell's field parallel to the layers. The
+// layers count from where the winding's field is nought: a winding whose field changes sign
+// across it (the outputs between the halves of an interleaved primary) counts as two of half its
+// layers each, Dowell's m a half for a single such layer.
 
 #include <vector>
 
@@ -41,8 +43,8 @@ public:
     double UnsummedShare() const { return unsummedShare_; }
 
     // The effective factor for a winding whose fundamental has Dowell's Delta `deltaFundamental`
-    // (DowellDelta, winding_resistance.h) over `layers` layers.
-    double AcFactor(double deltaFundamental, int layers) const;
+    // (DowellDelta, winding_resistance.h) over `layers` layers (Dowell's m, a whole or a half).
+    double AcFactor(double deltaFundamental, double layers) const;
 
 private:
     struct Harmonic {

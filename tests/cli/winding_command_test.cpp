@@ -1,8 +1,9 @@
-// toroglav-calc --winding and --list-bobbins: the lines the plan prints, and its options refused
-// in one line.
+// toroglav-calc --winding and --list-bobbins: the lines the plan prints, its options taken by
+// --losses too, and refused in one line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <sstream>
 
 #include "cli_runner.h"
@@ -34,6 +35,33 @@ TEST(WindingCommand, PrintsThePlansLines) {
     EXPECT_EQ(Names(r.out), expected);
     EXPECT_NE(r.out.find("bobbin=Bobbin ETD 34\nwindow_breadth_mm=20.9000\n"), std::string::npos);
     EXPECT_NE(r.out.find("order=P1,1,P2\n"), std::string::npos);
+}
+
+std::map<std::string, std::string> Values(const std::string& out) {
+    std::map<std::string, std::string> values;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);)
+        if (const auto equals = line.find('='); equals != std::string::npos)
+            values[line.substr(0, equals)] = line.substr(equals + 1);
+    return values;
+}
+
+// --losses lays the windings as --winding does with the same options: on ETD 34 the primary's
+// three layers and the output's six, interleaved, lose less in copper.
+TEST(WindingCommand, LossesTakeItsOptions) {
+    const auto run = [](std::vector<std::string> args) {
+        args.insert(args.begin(), {"--core", "ETD 34"});
+        const CliResult r = RunCli(args);
+        EXPECT_EQ(r.exitCode, kExitOk) << r.err;
+        return Values(r.out);
+    };
+    auto plain = run({"--losses"});
+    auto interleaved = run({"--losses", "--interleave"});
+    auto plan = run({"--winding", "--interleave"});
+    EXPECT_LT(std::stod(interleaved["copper_loss_W"]), std::stod(plain["copper_loss_W"]));
+    EXPECT_EQ(std::stoi(interleaved["layers[P]"]),
+              std::stoi(plan["layers[P1]"]) + std::stoi(plan["layers[P2]"]));
+    EXPECT_EQ(interleaved["layers[1]"], plan["layers[1]"]);
 }
 
 TEST(WindingCommand, ListsTheBobbinsOfACore) {
@@ -68,7 +96,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"GradeFour", {"--winding", "--wire-grade", "4"}, "'--wire-grade' needs"},
         BadCase{"NegativeMargin", {"--winding", "--margin", "-1"}, "'--margin' needs"},
         BadCase{"HalfATapeLayer", {"--winding", "--tape-layers", "1.5"}, "'--tape-layers' needs"},
-        BadCase{"OptionWithoutWinding", {"--interleave"}, "belong to '--winding'"},
+        BadCase{"LossesOnBobbinOfAnotherCore",
+                {"--core", "ETD 39", "--losses", "--bobbin", "ETD 34"},
+                "made for the core ETD 34/17/11"},
+        BadCase{"OptionWithoutWinding", {"--interleave"}, "belong to '--winding' or '--losses'"},
+        BadCase{"OptionWithAdvise", {"--advise", "--interleave"}, "belong to '--winding'"},
         BadCase{"WindingAndLosses", {"--winding", "--losses"}, "different listings"}),
     [](const auto& info) { return info.param.name; });
 

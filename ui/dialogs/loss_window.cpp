@@ -372,14 +372,21 @@ QGridLayout* LossWindow::BuildWindings() {
     return grid;
 }
 
-void LossWindow::ShowDesign(const DesignResult& calculated) {
+void LossWindow::ShowDesign(const DesignResult& calculated,
+                            const winding::PlanOptions& windingOptions) {
     design_ = calculated;
+    windingOptions_ = windingOptions;
     if (calculated.inputs.material != designMaterial_) {
         designMaterial_ = calculated.inputs.material;
         const FerriteMaterial& chosen = MaterialOfDesign(designMaterial_);
         const QSignalBlocker quiet(material_);
         material_->setCurrentIndex(static_cast<int>(&chosen - FerriteMaterials().data()));
     }
+    Recompute();
+}
+
+void LossWindow::SetWindingOptions(const winding::PlanOptions& windingOptions) {
+    windingOptions_ = windingOptions;
     Recompute();
 }
 
@@ -409,9 +416,15 @@ void LossWindow::Recompute() {
     }
     ambientTaken_ = ambientC.has_value();
     airSpeedTaken_ = airSpeed.has_value();
+    // A bobbin chosen for another core (the core changed while the winding window was closed)
+    // gives way to this core's first, as the winding window takes it when it opens again.
+    winding::PlanOptions options = windingOptions_;
+    if (const CatalogueCore* core = winding::CatalogueCoreOf(design_->inputs);
+        options.bobbin && !(core && core->name == options.bobbin->core))
+        options.bobbin = nullptr;
     if (ambientC && airSpeed) {
-        analysis_ = AnalyseLosses(*design_, Material(), *ambientC, *airSpeed);
-        optimum_ = FindLossOptimum(design_->inputs, Material(), *ambientC, *airSpeed);
+        analysis_ = AnalyseLosses(*design_, Material(), *ambientC, *airSpeed, options);
+        optimum_ = FindLossOptimum(design_->inputs, Material(), *ambientC, *airSpeed, options);
     } else {
         analysis_ = NoFigures();
         optimum_ = LossOptimum{};

@@ -5,8 +5,8 @@
 // induction with its optimum.
 //
 // It follows the main window, which hands it the numbers of every design it calculates while it
-// is open (ShowDesign); a change of the material, the ambient temperature or the air speed
-// recomputes at once.
+// is open (ShowDesign) and the winding window's choices (SetWindingOptions); a change of the
+// material, the ambient temperature, the air speed or the winding recomputes at once.
 // The material follows the main window's N87/N27 choice whenever that choice changes. Its figures
 // and their order come from calc/analysis/loss_figures.h, their captions from here. It changes
 // no design: "Применить оптимум" only asks the main window (optimumApplied), which sets its
@@ -40,8 +40,11 @@ class LossWindow : public QDialog {
 public:
     explicit LossWindow(QWidget* owner);
 
-    // The design as the main window last calculated it.
-    void ShowDesign(const DesignResult& calculated);
+    // The design as the main window last calculated it, wound as `windingOptions` say.
+    void ShowDesign(const DesignResult& calculated,
+                    const winding::PlanOptions& windingOptions = {});
+    // The winding window's choices for the design shown.
+    void SetWindingOptions(const winding::PlanOptions& windingOptions);
 
     const LossAnalysis& analysis() const { return analysis_; }
     const LossOptimum& optimum() const { return optimum_; }
@@ -72,6 +75,7 @@ private:
     const FerriteMaterial& Material() const;
 
     std::optional<DesignResult> design_;
+    winding::PlanOptions windingOptions_;
     std::int32_t designMaterial_ = -1;  // the design's choice the material list last followed
     LossAnalysis analysis_;
     LossOptimum optimum_;

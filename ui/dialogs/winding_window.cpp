@@ -128,12 +128,12 @@ WindingWindow::WindingWindow(QWidget* owner)
     margin_->setDecimals(1);
     margin_->setSpecialValueText(tr("авто"));
     margin_->setValue(kAutomaticMarginMm);
-    connect(bobbin_, &QComboBox::currentIndexChanged, this, &WindingWindow::Replan);
-    connect(grade_, &QComboBox::currentIndexChanged, this, &WindingWindow::Replan);
-    connect(interleave_, &QCheckBox::toggled, this, &WindingWindow::Replan);
-    connect(tapeLayers_, &QSpinBox::valueChanged, this, &WindingWindow::Replan);
-    connect(margin_, &QDoubleSpinBox::valueChanged, this, &WindingWindow::Replan);
-    connect(tripleInsulated_, &QCheckBox::toggled, this, &WindingWindow::Replan);
+    connect(bobbin_, &QComboBox::currentIndexChanged, this, &WindingWindow::ChoiceChanged);
+    connect(grade_, &QComboBox::currentIndexChanged, this, &WindingWindow::ChoiceChanged);
+    connect(interleave_, &QCheckBox::toggled, this, &WindingWindow::ChoiceChanged);
+    connect(tapeLayers_, &QSpinBox::valueChanged, this, &WindingWindow::ChoiceChanged);
+    connect(margin_, &QDoubleSpinBox::valueChanged, this, &WindingWindow::ChoiceChanged);
+    connect(tripleInsulated_, &QCheckBox::toggled, this, &WindingWindow::ChoiceChanged);
 
     notes_->setWordWrap(true);
     notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -266,7 +266,7 @@ void WindingWindow::FillBobbins() {
     bobbin_->setEnabled(bobbin_->count() > 1);
 }
 
-winding::PlanOptions WindingWindow::Options() const {
+winding::PlanOptions WindingWindow::options() const {
     winding::PlanOptions options;
     options.bobbin =
         static_cast<const winding::Bobbin*>(bobbin_->currentData().value<const void*>());
@@ -278,9 +278,14 @@ winding::PlanOptions WindingWindow::Options() const {
     return options;
 }
 
+void WindingWindow::ChoiceChanged() {
+    Replan();
+    emit optionsChanged(options());
+}
+
 void WindingWindow::Replan() {
     if (!design_) return;
-    plan_ = winding::PlanWinding(*design_, Options());
+    plan_ = winding::PlanWinding(*design_, options());
     picture_->Show(plan_);
     ShowPlan();
 }

@@ -7,7 +7,8 @@
 // and leakage inductance; the build against the depth, the fill, and whether it fits.
 //
 // It follows the main window, which hands it the numbers of every design it calculates while it
-// is open (ShowDesign); a change of a choice plans again at once. It changes no design. Every
+// is open (ShowDesign); a change of a choice plans again at once and tells the main window
+// (optionsChanged), which hands the choices to the loss window. It changes no design. Every
 // number's field is named as --winding names the figure ("build_mm[P]", "leakage_uH[1]").
 
 #include <QDialog>
@@ -39,6 +40,12 @@ public:
 
     const winding::Plan& plan() const { return plan_; }
     const WindingPicture& picture() const { return *picture_; }
+    // The plan's options as chosen here.
+    winding::PlanOptions options() const;
+
+signals:
+    // The designer changed a choice (not the bobbins' list following a new core).
+    void optionsChanged(const winding::PlanOptions& options);
 
 private:
     // The most windings a plan lays: both halves of an interleaved primary and five outputs.
@@ -54,7 +61,7 @@ private:
     QGridLayout* BuildWindings();
     QGridLayout* BuildTotals();
     void FillBobbins();
-    winding::PlanOptions Options() const;
+    void ChoiceChanged();
     void Replan();
     void ShowPlan();
     void ShowWinding(WindingRow& row, const winding::Winding* winding);

@@ -23,6 +23,7 @@
 #include "calc/record/design_record.h"
 #include "calc/record/field_rules.h"
 #include "calc/record/option_values.h"
+#include "calc/winding/winding_plan.h"
 #include "files/read_status.h"
 #include "ui/main_window/main_form.h"
 #include "ui/services/file_dialog_service.h"
@@ -93,6 +94,7 @@ public:
     void OnShowLosses();
     // Opens the window of the winding as it is built, which then follows every calculation.
     void OnShowWinding();
+    void OnWindingOptionsChanged(const winding::PlanOptions& options);
     // Sets the maximum induction (3 decimals) and calculates.
     void OnApplyOptimum(double inductionMaxT);
 
@@ -157,6 +159,8 @@ private:
     LossWindow* m_lossWindow = nullptr;   // owned by the window; made when first opened
     WindingWindow* m_windingWindow = nullptr;  // likewise
     std::optional<DesignResult> m_calculated;  // the numbers last calculated, for the loss window
+    // The winding window's choices, for the loss window; they hold after it closes.
+    winding::PlanOptions m_windingOptions;
     bool m_initialised = false;
     bool m_languageChanged = false;
 };

@@ -43,8 +43,12 @@ void CToroglavDlg::OnCalculate() {
         m_messages->ShowWarning(this, ShownWarning(warning));
     });
     UpdateData(false);
-    if (m_lossWindow && m_lossWindow->isVisible()) m_lossWindow->ShowDesign(*m_calculated);
-    if (m_windingWindow && m_windingWindow->isVisible()) m_windingWindow->ShowDesign(*m_calculated);
+    if (m_windingWindow && m_windingWindow->isVisible()) {
+        m_windingWindow->ShowDesign(*m_calculated);
+        m_windingOptions = m_windingWindow->options();  // its bobbin follows a new core
+    }
+    if (m_lossWindow && m_lossWindow->isVisible())
+        m_lossWindow->ShowDesign(*m_calculated, m_windingOptions);
 }
 
 // Files: the design, the state kept between runs and the text report.
@@ -171,7 +175,7 @@ void CToroglavDlg::OnShowLosses() {
         connect(m_lossWindow, &LossWindow::optimumApplied, this, &CToroglavDlg::OnApplyOptimum);
     }
     if (!m_calculated) OnCalculate();
-    m_lossWindow->ShowDesign(*m_calculated);
+    m_lossWindow->ShowDesign(*m_calculated, m_windingOptions);
     m_lossWindow->show();
     m_lossWindow->raise();
     m_lossWindow->activateWindow();
@@ -180,12 +184,25 @@ void CToroglavDlg::OnShowLosses() {
 // The winding as it is built, in a window beside this one.
 
 void CToroglavDlg::OnShowWinding() {
-    if (!m_windingWindow) m_windingWindow = new WindingWindow(this);
+    if (!m_windingWindow) {
+        m_windingWindow = new WindingWindow(this);
+        connect(m_windingWindow, &WindingWindow::optionsChanged, this,
+                &CToroglavDlg::OnWindingOptionsChanged);
+    }
     if (!m_calculated) OnCalculate();
     m_windingWindow->ShowDesign(*m_calculated);
+    // What the loss window already takes: the choices kept, or a new core's first bobbin.
+    m_windingOptions = m_windingWindow->options();
     m_windingWindow->show();
     m_windingWindow->raise();
     m_windingWindow->activateWindow();
+}
+
+// The loss window winds the design as the winding window's choices say, and keeps doing so after
+// that window closes: its choices are kept here until the designer changes them.
+void CToroglavDlg::OnWindingOptionsChanged(const winding::PlanOptions& options) {
+    m_windingOptions = options;
+    if (m_lossWindow && m_lossWindow->isVisible()) m_lossWindow->SetWindingOptions(options);
 }
 
 void CToroglavDlg::OnApplyOptimum(double inductionMaxT) {

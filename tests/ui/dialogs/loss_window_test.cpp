@@ -1,12 +1,13 @@
 // The "Потери и нагрев" window: the numbers of toroglav-calc --losses for the same design, the
-// optimum entered into the main window and calculated, a material change, and every number in
-// full on a window that fits the small screen.
+// optimum entered into the main window and calculated, a material change, the winding window's
+// choices, and every number in full on a window that fits the small screen.
 
 #include "ui/dialogs/loss_window.h"
 
 #include <QAbstractButton>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,9 @@
 #include <QTest>
 
 #include "calc/analysis/loss_figures.h"
+#include "calc/catalogue/core_catalogue.h"
 #include "calc/text/result_format.h"
+#include "ui/dialogs/winding_window.h"
 #include "ui/main_window/control_ids.h"
 #include "ui/widgets/result_field.h"
 #include "window_test_support.h"
@@ -181,6 +184,29 @@ private slots:
         window.Click(ids::kMaterial[1]);
         window.Click(ids::kCalculate);
         QCOMPARE(material->currentText(), u"N27 (TDK)"_s);
+    }
+
+    // Interleaving the primary in the winding window lowers the copper loss shown here at once;
+    // the choice holds after the winding window closes.
+    void followsTheWindingWindowsChoices() {
+        OpenWindow window;
+        window->UpdateData(true);
+        ApplyCore(*FindCore("ETD 34"), window->record());
+        window->UpdateData(false);
+        window.Click(ids::kCalculate);
+        LossWindow* losses = OpenLosses(window);
+        window.Click(ids::kShowWinding);
+        auto* winding = window->findChild<WindingWindow*>();
+        QVERIFY(losses && winding);
+        const QString wound = Field(*losses, u"copper_loss"_s);
+        const double woundW = losses->analysis().copperLossW;
+        winding->findChild<QCheckBox*>(u"interleave"_s)->setChecked(true);
+        QVERIFY(Field(*losses, u"copper_loss"_s) != wound);
+        const double interleavedW = losses->analysis().copperLossW;
+        QVERIFY2(interleavedW < woundW, qPrintable(u"%1 W, %2 W"_s.arg(interleavedW).arg(woundW)));
+        winding->close();
+        window.Click(ids::kCalculate);
+        QCOMPARE(losses->analysis().copperLossW, interleavedW);
     }
 
     // The longest table (push-pull, five outputs) and the widest text (a tiny ring that runs
