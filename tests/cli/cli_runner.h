@@ -1,6 +1,8 @@
 #pragma once
 // Runs the command-line calculator in-process and captures what it prints.
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
@@ -37,5 +39,15 @@ inline CliResult RunCli(const std::vector<std::string>& args, std::FILE* in = st
     std::free(errData);
     return result;
 }
+
+// An option refused as bad usage: exit 2, nothing printed, one line that says `says`. The test
+// is in winding_command_test.cpp; each command's file instantiates it with its own cases.
+struct RefusedCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* says;
+};
+
+class RefusedInOneLineTest : public testing::TestWithParam<RefusedCase> {};
 
 }  // namespace toroglav::cli

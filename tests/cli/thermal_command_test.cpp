@@ -31,39 +31,24 @@ TEST(ThermalCommand, EtdCoreByHandAndInMovingAir) {
     EXPECT_NEAR(Figure(blown.out, "temperature_rise_K"), 15.2, 0.3);
 }
 
-struct BadCase {
-    const char* name;
-    std::vector<std::string> args;
-    const char* says;
-};
-
-class BadThermalOptionTest : public testing::TestWithParam<BadCase> {};
-
-TEST_P(BadThermalOptionTest, RefusedInOneLine) {
-    const CliResult r = RunCli(GetParam().args);
-    EXPECT_EQ(r.exitCode, kExitUsage);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-    EXPECT_NE(r.err.find(GetParam().says), std::string::npos) << r.err;
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Options, BadThermalOptionTest,
+    ThermalOptions, RefusedInOneLineTest,
     testing::Values(
-        BadCase{"NoDissipation", {"--thermal"}, "needs '--dissipation W'"},
-        BadCase{"ZeroDissipation", {"--thermal", "--dissipation", "0"}, "'--dissipation' needs"},
-        BadCase{"DissipationWithoutThermal", {"--dissipation", "2"}, "belongs to '--thermal'"},
-        BadCase{"AmbientBeforeThermal",
-                {"--ambient", "200", "--thermal", "--dissipation", "2"},
-                "from -55 to 150"},
-        BadCase{"AirTooFast", {"--losses", "--air-speed", "21"}, "'--air-speed' needs"},
-        BadCase{"AirWithoutLosses", {"--air-speed", "1"}, "'--losses' or '--thermal'"},
-        BadCase{"MaterialWithThermal",
-                {"--thermal", "--dissipation", "2", "--material", "N87"},
-                "'--material' belongs"},
-        BadCase{"ThermalAndLosses",
-                {"--thermal", "--dissipation", "2", "--losses"},
-                "different listings"}),
+        RefusedCase{"NoDissipation", {"--thermal"}, "needs '--dissipation W'"},
+        RefusedCase{
+            "ZeroDissipation", {"--thermal", "--dissipation", "0"}, "'--dissipation' needs"},
+        RefusedCase{"DissipationWithoutThermal", {"--dissipation", "2"}, "belongs to '--thermal'"},
+        RefusedCase{"AmbientBeforeThermal",
+                    {"--ambient", "200", "--thermal", "--dissipation", "2"},
+                    "from -55 to 150"},
+        RefusedCase{"AirTooFast", {"--losses", "--air-speed", "21"}, "'--air-speed' needs"},
+        RefusedCase{"AirWithoutLosses", {"--air-speed", "1"}, "'--losses' or '--thermal'"},
+        RefusedCase{"MaterialWithThermal",
+                    {"--thermal", "--dissipation", "2", "--material", "N87"},
+                    "'--material' belongs"},
+        RefusedCase{"ThermalAndLosses",
+                    {"--thermal", "--dissipation", "2", "--losses"},
+                    "different listings"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

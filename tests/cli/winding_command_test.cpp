@@ -70,15 +70,7 @@ TEST(WindingCommand, ListsTheBobbinsOfACore) {
     EXPECT_TRUE(r.out.starts_with("Bobbin PQ 32/30\tPQ 32/30\t18.8000\t5.34500\n")) << r.out;
 }
 
-struct BadCase {
-    const char* name;
-    std::vector<std::string> args;
-    const char* says;
-};
-
-class BadWindingOptionTest : public testing::TestWithParam<BadCase> {};
-
-TEST_P(BadWindingOptionTest, RefusedInOneLine) {
+TEST_P(RefusedInOneLineTest, SaysWhy) {
     const CliResult r = RunCli(GetParam().args);
     EXPECT_EQ(r.exitCode, kExitUsage);
     EXPECT_EQ(r.out, "");
@@ -87,21 +79,23 @@ TEST_P(BadWindingOptionTest, RefusedInOneLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Options, BadWindingOptionTest,
+    WindingOptions, RefusedInOneLineTest,
     testing::Values(
-        BadCase{"UnknownBobbin", {"--winding", "--bobbin", "ETD 35"}, "no bobbin 'ETD 35'"},
-        BadCase{"BobbinOfAnotherCore",
-                {"--core", "ETD 39", "--winding", "--bobbin", "ETD 34"},
-                "made for the core ETD 34/17/11"},
-        BadCase{"GradeFour", {"--winding", "--wire-grade", "4"}, "'--wire-grade' needs"},
-        BadCase{"NegativeMargin", {"--winding", "--margin", "-1"}, "'--margin' needs"},
-        BadCase{"HalfATapeLayer", {"--winding", "--tape-layers", "1.5"}, "'--tape-layers' needs"},
-        BadCase{"LossesOnBobbinOfAnotherCore",
-                {"--core", "ETD 39", "--losses", "--bobbin", "ETD 34"},
-                "made for the core ETD 34/17/11"},
-        BadCase{"OptionWithoutWinding", {"--interleave"}, "belong to '--winding' or '--losses'"},
-        BadCase{"OptionWithAdvise", {"--advise", "--interleave"}, "belong to '--winding'"},
-        BadCase{"WindingAndLosses", {"--winding", "--losses"}, "different listings"}),
+        RefusedCase{"UnknownBobbin", {"--winding", "--bobbin", "ETD 35"}, "no bobbin 'ETD 35'"},
+        RefusedCase{"BobbinOfAnotherCore",
+                    {"--core", "ETD 39", "--winding", "--bobbin", "ETD 34"},
+                    "made for the core ETD 34/17/11"},
+        RefusedCase{"GradeFour", {"--winding", "--wire-grade", "4"}, "'--wire-grade' needs"},
+        RefusedCase{"NegativeMargin", {"--winding", "--margin", "-1"}, "'--margin' needs"},
+        RefusedCase{
+            "HalfATapeLayer", {"--winding", "--tape-layers", "1.5"}, "'--tape-layers' needs"},
+        RefusedCase{"LossesOnBobbinOfAnotherCore",
+                    {"--core", "ETD 39", "--losses", "--bobbin", "ETD 34"},
+                    "made for the core ETD 34/17/11"},
+        RefusedCase{
+            "OptionWithoutWinding", {"--interleave"}, "belong to '--winding' or '--losses'"},
+        RefusedCase{"OptionWithAdvise", {"--advise", "--interleave"}, "belong to '--winding'"},
+        RefusedCase{"WindingAndLosses", {"--winding", "--losses"}, "different listings"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace
